@@ -1,0 +1,45 @@
+# make run: the main job.  make test: everything, including the Wine checks.
+SHELL := /bin/sh
+JOBS ?= $(shell nproc)
+export VX_WERROR ?= ON
+
+.PHONY: all bootstrap host host-asan win32 win64 test test-host test-asan test-win64 run clean
+
+all: host
+
+bootstrap:
+	@scripts/bootstrap
+
+host: bootstrap
+	@cmake --preset host >/dev/null
+	@cmake --build --preset host -j $(JOBS)
+
+host-asan: bootstrap
+	@cmake --preset host-asan >/dev/null
+	@cmake --build --preset host-asan -j $(JOBS)
+
+win32: bootstrap
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32 -j $(JOBS)
+
+win64: bootstrap
+	@cmake --preset win64 >/dev/null
+	@cmake --build --preset win64 -j $(JOBS)
+
+test-host: host
+	@ctest --preset host
+
+test-asan: host-asan
+	@ctest --preset host-asan
+
+test-win64: win64
+	@scripts/wine-prefix
+	@ctest --preset win64
+
+test: test-host win32 test-win64
+
+run: host
+	@scripts/run-samples build/host
+
+clean:
+	rm -rf build

@@ -1,0 +1,45 @@
+# Project-wide helpers for libraries, programs and tests.
+
+function(vx_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+        -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual)
+    if(VX_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
+
+# vx_library(name SOURCES ... [DEPS ...])
+function(vx_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    vx_warnings(${name})
+endfunction()
+
+# vx_test(name SOURCES ... [DEPS ...]): one GoogleTest program registered with CTest.
+# Cross builds run under the emulator that the preset names (wine64 for win64).
+function(vx_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest_main)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_compile_definitions(${name} PRIVATE VX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    vx_warnings(${name})
+    if(WIN32)
+        set_target_properties(${name} PROPERTIES SUFFIX ".exe")
+    endif()
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()
+
+# vx_gui_program(name SOURCES ... [DEPS ...]): a windowed program on Windows.
+function(vx_gui_program name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+    vx_warnings(${name})
+    if(WIN32)
+        target_link_options(${name} PRIVATE -mwindows)
+    endif()
+endfunction()
