@@ -1,0 +1,12 @@
+// A build without Windows has no system registry: it starts with an empty one.
+#include "common/MemoryRegistry.h"
+
+namespace vx {
+
+RegistryBackend& DefaultRegistry()
+{
+    static MemoryRegistry registry;
+    return registry;
+}
+
+}  // namespace vx
