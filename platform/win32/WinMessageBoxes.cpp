@@ -48,3 +48,14 @@ MsgAnswer WinMessageBoxes::Show(const MessageRequest& request)
 }
 
 }  // namespace vx::platform
+
+namespace vx::platform {
+
+template <>
+MessageBoxes& DefaultService<MessageBoxes>()
+{
+    static WinMessageBoxes boxes;
+    return boxes;
+}
+
+}  // namespace vx::platform

@@ -15,3 +15,14 @@ std::optional<OsVersion> WinVersionQuery::GetVersion()
 }
 
 }  // namespace vx::platform
+
+namespace vx::platform {
+
+template <>
+VersionQuery& DefaultService<VersionQuery>()
+{
+    static WinVersionQuery query;
+    return query;
+}
+
+}  // namespace vx::platform

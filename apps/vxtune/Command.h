@@ -1,0 +1,29 @@
+#pragma once
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx::tune {
+
+enum ExitCode { ExitOk = 0, ExitFailure = 1, ExitUsage = 2, ExitRegistryFile = 3 };
+
+struct CommandContext {
+    std::vector<std::string> args;  // the command's own arguments
+    std::ostream& out;
+    std::ostream& err;
+};
+
+struct Command {
+    std::string_view name;
+    std::string_view synopsis;  // arguments, for the usage text
+    size_t minArgs = 0;
+    size_t maxArgs = 0;
+    std::function<int(CommandContext&)> run;
+};
+
+// Each group of commands lives in its own file.
+std::vector<Command> CatalogueCommands();
+
+}  // namespace vx::tune
