@@ -22,6 +22,28 @@ inline constexpr std::string_view MakerKey = "\\Software\\Quorvex";
 inline constexpr std::string_view StoreKey = "\\Software\\Quorvex\\Velocitrex\\Original Settings";
 inline constexpr std::string_view AutostartKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
+// System value names. The 9x layout keeps them under MstcpKey as decimal texts,
+// the NT layout under TcpipParametersKey (keep-alive: NetbtParametersKey) as DWORDs.
+inline constexpr std::string_view PmtuDiscoveryValue9x = "PMTUDiscovery";
+inline constexpr std::string_view PmtuDiscoveryValueNT = "EnablePMTUDiscovery";
+inline constexpr std::string_view PmtuBlackHoleDetectValue9x = "PMTUBlackHoleDetect";
+inline constexpr std::string_view PmtuBlackHoleDetectValueNT = "EnablePMTUBHDetect";
+inline constexpr std::string_view Tcp1323OptsValue = "Tcp1323Opts";
+inline constexpr std::string_view SackOptsValue = "SackOpts";
+inline constexpr std::string_view BsdUrgentValue = "BSDUrgent";
+inline constexpr std::string_view TcpMaxDupAcksValue = "TcpMaxDupAcks";
+inline constexpr std::string_view ReceiveWindowValue9x = "DefaultRcvWindow";
+inline constexpr std::string_view ReceiveWindowValueNT = "TCPWindowSize";
+inline constexpr std::string_view SessionKeepAliveValue = "SessionKeepAlive";
+inline constexpr std::string_view DefaultTtlValue = "DefaultTTL";
+inline constexpr std::string_view NdiCacheSizeValue = "default";
+// In a binding key (9x: both, as texts) and in an interface key (NT: MaxMTU, DWORD).
+inline constexpr std::string_view MaxMtuValue = "MaxMTU";
+inline constexpr std::string_view IpMtuValue = "IPMTU";
+inline constexpr std::string_view DriverDescValue = "DriverDesc";
+// The exact DriverDesc of a TCP/IP binding.
+inline constexpr std::string_view TcpIpDriverDesc = "TCP/IP";
+
 inline constexpr int32_t DefaultReceiveWindow9x = 8192;
 inline constexpr int32_t DefaultReceiveWindowNT = 8760;
 inline constexpr int32_t DefaultSessionKeepAlive = 3600000;
