@@ -221,10 +221,12 @@ std::unique_ptr<RegistryKey> MemoryRegistry::OpenKey(RegRoot root, std::string_v
 
 bool MemoryRegistry::KeyExists(RegRoot root, std::string_view path) { return Find(root, path) != nullptr; }
 
-bool MemoryRegistry::DeleteKey(RegRoot root, std::string_view path)
+bool MemoryRegistry::DeleteKey(RegRoot root, std::string_view path) { return !readOnly_ && Remove(root, path); }
+
+bool MemoryRegistry::Remove(RegRoot root, std::string_view path)
 {
     std::vector<std::string_view> parts = SplitPath(path);
-    if (parts.empty() || readOnly_)
+    if (parts.empty())
         return false;  // a root cannot be deleted
     std::shared_ptr<MemoryKey> parent = roots_[static_cast<size_t>(root)];
     for (size_t i = 0; i + 1 < parts.size(); ++i) {

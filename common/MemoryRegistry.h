@@ -50,6 +50,9 @@ public:
     // nullptr when any key of the path is missing.
     std::shared_ptr<MemoryKey> Find(RegRoot root, std::string_view path) const;
     MemoryKey& Create(RegRoot root, std::string_view path);
+    // Deletes the key and everything below it, read-only or not; false when it
+    // is missing or is a root.
+    bool Remove(RegRoot root, std::string_view path);
     void Clear();
 
     // Makes every write fail, as a registry without write access does.

@@ -23,8 +23,12 @@ std::optional<std::string> LoadRegFile(MemoryRegistry& registry, const std::stri
 // The whole registry as REGEDIT4 text.
 std::string FormatRegedit4(const MemoryRegistry& registry);
 
+// Whether a key or value name holds a line break, which no .reg file can carry.
+bool HoldsUnwritableName(const MemoryRegistry& registry);
+
 // Writes FormatRegedit4 to a temporary file beside `path` and renames it over,
-// so a failed save never leaves a half-written file. Returns the error, if any.
+// so a failed save never leaves a half-written file. Returns the error, if any;
+// a registry that HoldsUnwritableName is refused and the file left as it was.
 std::optional<std::string> SaveRegFile(const MemoryRegistry& registry, const std::string& path);
 
 }  // namespace vx

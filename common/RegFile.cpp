@@ -1,0 +1,109 @@
+#include "common/RegFile.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "common/NarrowText.h"
+#include "common/RegFileParser.h"
+
+namespace vx {
+namespace {
+
+constexpr std::string_view kRegedit4Header = "REGEDIT4";
+constexpr std::string_view kVersion5Header = "Windows Registry Editor Version 5.00";
+
+// Applies what a checked file asks for; it cannot fail.
+class RegistryLoader : public RegFileSink {
+public:
+    explicit RegistryLoader(MemoryRegistry& registry) : registry_(registry) {}
+
+    void OpenKey(RegRoot root, std::string_view path) override { current_ = &registry_.Create(root, path); }
+    void DeleteKey(RegRoot root, std::string_view path) override
+    {
+        registry_.Remove(root, path);
+        current_ = nullptr;
+    }
+    void SetValue(std::string_view name, RawValue&& value) override { current_->SetValue(name, std::move(value)); }
+    void DeleteValue(std::string_view name) override { current_->RemoveValue(name); }
+
+private:
+    MemoryRegistry& registry_;
+    MemoryKey* current_ = nullptr;
+};
+
+}  // namespace
+
+std::optional<std::string> ApplyRegText(MemoryRegistry& registry, std::string_view bytes,
+                                        std::string_view fileName)
+{
+    std::string narrowed;
+    std::string_view text = bytes;
+    if (bytes.starts_with("\xFF\xFE")) {
+        narrowed = NarrowUtf16(bytes.substr(2));
+        text = narrowed;
+    }
+    size_t cut = text.find('\n');
+    std::string_view header = text.substr(0, cut);
+    if (header.ends_with('\r'))
+        header.remove_suffix(1);
+    if (header != kRegedit4Header && header != kVersion5Header)
+        return std::string(fileName) + ":1: not a registry file (the first line must be \"REGEDIT4\" or \"" +
+               std::string(kVersion5Header) + "\")";
+    bool wideData = header == kVersion5Header;
+    std::string_view body = cut == std::string_view::npos ? std::string_view() : text.substr(cut + 1);
+    if (auto error = ParseRegLines(body, fileName, 2, wideData, nullptr))
+        return error;
+    RegistryLoader loader(registry);
+    ParseRegLines(body, fileName, 2, wideData, &loader);
+    return std::nullopt;
+}
+
+std::optional<std::string> LoadRegFile(MemoryRegistry& registry, const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::file_status status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found)
+        return std::nullopt;
+    if (status.type() != fs::file_type::regular)
+        return path + ": cannot read (not a file)";
+    std::ifstream in(path, std::ios::binary);
+    std::uintmax_t size = fs::file_size(path, ec);
+    if (!in || ec)
+        return path + ": cannot read the file";
+    std::string bytes(static_cast<size_t>(size), '\0');
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        return path + ": cannot read the file";
+    return ApplyRegText(registry, bytes, path);
+}
+
+std::optional<std::string> SaveRegFile(const MemoryRegistry& registry, const std::string& path)
+{
+    namespace fs = std::filesystem;
+    if (HoldsUnwritableName(registry))
+        return path + ": not saved: a key or value name holds a line break";
+    const std::string text = FormatRegedit4(registry);
+    const std::string temporary = path + ".saving";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return path + ": cannot write " + temporary;
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.close();
+        if (out.fail()) {
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            return path + ": cannot write " + temporary;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temporary, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return path + ": cannot replace the file (" + ec.message() + ")";
+    }
+    return std::nullopt;
+}
+
+}  // namespace vx

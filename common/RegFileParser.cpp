@@ -1,0 +1,336 @@
+#include "common/RegFileParser.h"
+
+#include "common/MemoryRegistry.h"
+#include "common/NarrowText.h"
+
+namespace vx {
+namespace {
+
+struct SyntaxError {
+    int line;
+    std::string what;
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+void SkipBlanks(std::string_view& s)
+{
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+}
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Up to `maxDigits` hex digits from the front of `s`; nullopt when there are none
+// or more than that.
+std::optional<uint32_t> TakeHexNumber(std::string_view& s, size_t maxDigits)
+{
+    uint32_t number = 0;
+    size_t digits = 0;
+    while (!s.empty() && HexDigit(s.front()) >= 0) {
+        if (++digits > maxDigits)
+            return std::nullopt;
+        number = (number << 4) | static_cast<uint32_t>(HexDigit(s.front()));
+        s.remove_prefix(1);
+    }
+    if (digits == 0)
+        return std::nullopt;
+    return number;
+}
+
+bool IsWideStringType(RegType type)
+{
+    return type == RegType::Sz || type == RegType::ExpandSz || type == RegType::MultiSz;
+}
+
+// Lines without their CR LF or LF ends, counted from `firstLine`.
+class LineReader {
+public:
+    LineReader(std::string_view text, int firstLine) : rest_(text), number_(firstLine - 1), done_(text.empty()) {}
+
+    bool Next(std::string_view& line)
+    {
+        if (done_)
+            return false;
+        ++number_;
+        size_t cut = rest_.find('\n');
+        if (cut == std::string_view::npos) {
+            line = rest_;
+            done_ = true;
+        } else {
+            line = rest_.substr(0, cut);
+            rest_.remove_prefix(cut + 1);
+            done_ = rest_.empty();
+        }
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        return true;
+    }
+
+    int Number() const { return number_; }
+
+private:
+    std::string_view rest_;
+    int number_;
+    bool done_;
+};
+
+class Parser {
+public:
+    Parser(std::string_view text, int firstLine, bool wideData, RegFileSink* sink)
+        : lines_(text, firstLine), wideData_(wideData), sink_(sink)
+    {
+    }
+
+    void Run()
+    {
+        std::string_view line;
+        while (lines_.Next(line)) {
+            SkipBlanks(line);
+            if (line.empty() || line.front() == ';')
+                continue;
+            if (line.front() == '[')
+                ParseKeyLine(line);
+            else if (line.front() == '"' || line.front() == '@')
+                ParseValueLine(line);
+            else
+                Fail("unexpected text (expected a [key], a value or a ; comment)");
+        }
+    }
+
+private:
+    [[noreturn]] void Fail(std::string what) { throw SyntaxError{lines_.Number(), std::move(what)}; }
+
+    void ParseKeyLine(std::string_view line)
+    {
+        size_t close = line.rfind(']');
+        if (close == std::string_view::npos)
+            Fail("']' expected at the end of the key name");
+        std::string_view after = line.substr(close + 1);
+        SkipBlanks(after);
+        if (!after.empty())
+            Fail("unexpected text after the key name");
+        std::string_view name = line.substr(1, close - 1);
+        bool deletion = !name.empty() && name.front() == '-';
+        if (deletion)
+            name.remove_prefix(1);
+        size_t cut = name.find('\\');
+        std::string_view rootName = name.substr(0, cut);
+        std::optional<RegRoot> root = RootByName(rootName);
+        if (!root)
+            Fail("unknown root key \"" + std::string(rootName) + "\"");
+        std::string_view path = cut == std::string_view::npos ? std::string_view() : name.substr(cut + 1);
+        if (cut != std::string_view::npos &&
+            (path.empty() || path.front() == '\\' || path.back() == '\\' || path.find("\\\\") != std::string_view::npos))
+            Fail("empty key name in the path");
+        if (deletion) {
+            if (path.empty())
+                Fail("a root key cannot be deleted");
+            if (sink_)
+                sink_->DeleteKey(*root, path);
+            inKey_ = false;
+            return;
+        }
+        if (sink_)
+            sink_->OpenKey(*root, path);
+        inKey_ = true;
+    }
+
+    void ParseValueLine(std::string_view line)
+    {
+        if (!inKey_)
+            Fail("value outside a key");
+        if (line.front() == '@') {
+            name_.clear();
+            line.remove_prefix(1);
+        } else {
+            ParseQuoted(line, name_);
+        }
+        SkipBlanks(line);
+        if (line.empty() || line.front() != '=')
+            Fail("'=' expected after the value name");
+        line.remove_prefix(1);
+        SkipBlanks(line);
+        ParseData(line);
+    }
+
+    void ParseData(std::string_view& s)
+    {
+        if (!s.empty() && s.front() == '-') {
+            s.remove_prefix(1);
+            ExpectEnd(s);
+            if (sink_)
+                sink_->DeleteValue(name_);
+            return;
+        }
+        if (!s.empty() && s.front() == '"') {
+            ParseQuoted(s, text_);
+            ExpectEnd(s);
+            value_.type = RegType::Sz;
+            value_.data.assign(text_.begin(), text_.end());
+            value_.data.push_back(0);
+        } else if (s.starts_with("dword:")) {
+            s.remove_prefix(6);
+            std::optional<uint32_t> number = TakeHexNumber(s, 8);
+            if (!number)
+                Fail("dword: needs 1 to 8 hex digits");
+            ExpectEnd(s);
+            value_ = RawValue::Dword(*number);
+        } else if (s.starts_with("hex:")) {
+            s.remove_prefix(4);
+            ParseHexData(s, RegType::Binary);
+        } else if (s.starts_with("hex(")) {
+            s.remove_prefix(4);
+            std::optional<uint32_t> type = TakeHexNumber(s, 8);
+            if (!type || !s.starts_with("):"))
+                Fail("hex(N): needs a type of 1 to 8 hex digits");
+            s.remove_prefix(2);
+            ParseHexData(s, static_cast<RegType>(*type));
+        } else {
+            Fail("unknown value data (expected \"text\", dword:, hex:, hex(N): or -)");
+        }
+        if (sink_) {
+            sink_->SetValue(name_, std::move(value_));
+            value_ = RawValue();
+        }
+    }
+
+    // A quoted text with \\ and \" escapes, from the opening to the closing quote.
+    void ParseQuoted(std::string_view& s, std::string& out)
+    {
+        out.clear();
+        s.remove_prefix(1);
+        for (;;) {
+            size_t stop = s.find_first_of("\"\\");
+            if (stop == std::string_view::npos)
+                Fail("closing '\"' missing");
+            out.append(s.substr(0, stop));
+            char c = s[stop];
+            s.remove_prefix(stop + 1);
+            if (c == '"')
+                return;
+            if (s.empty() || (s.front() != '\\' && s.front() != '"'))
+                Fail("unknown escape in a quoted text (only \\\\ and \\\" are allowed)");
+            out.push_back(s.front());
+            s.remove_prefix(1);
+        }
+    }
+
+    void ParseHexData(std::string_view& s, RegType type)
+    {
+        value_.type = type;
+        ParseBytes(s);
+        if (wideData_ && IsWideStringType(type)) {
+            if (value_.data.size() % 2 != 0)
+                Fail("UTF-16 string data with an odd number of bytes");
+            std::string_view bytes(reinterpret_cast<const char*>(value_.data.data()), value_.data.size());
+            std::string narrow = NarrowUtf16(bytes);
+            value_.data.assign(narrow.begin(), narrow.end());
+        }
+    }
+
+    // Comma-separated bytes of 1 or 2 hex digits; a backslash after a comma
+    // continues them on the next line.
+    void ParseBytes(std::string_view& s)
+    {
+        value_.data.clear();
+        SkipBlanks(s);
+        if (AtEnd(s))
+            return;
+        for (;;) {
+            std::optional<uint32_t> byte = TakeHexNumber(s, 2);
+            if (!byte)
+                Fail("hex byte expected");
+            value_.data.push_back(static_cast<uint8_t>(*byte));
+            SkipBlanks(s);
+            if (AtEnd(s))
+                return;
+            if (s.front() != ',')
+                Fail("',' expected between hex bytes");
+            s.remove_prefix(1);
+            SkipBlanks(s);
+            if (!s.empty() && s.front() == '\\')
+                ContinueOnNextLine(s);
+        }
+    }
+
+    void ContinueOnNextLine(std::string_view& s)
+    {
+        s.remove_prefix(1);
+        SkipBlanks(s);
+        if (!s.empty())
+            Fail("unexpected text after the continuation '\\'");
+        if (!lines_.Next(s))
+            Fail("hex data continues past the end of the file");
+        SkipBlanks(s);
+    }
+
+    static bool AtEnd(std::string_view s) { return s.empty() || s.front() == ';'; }
+
+    void ExpectEnd(std::string_view s)
+    {
+        SkipBlanks(s);
+        if (!AtEnd(s))
+            Fail("unexpected text after the value");
+    }
+
+    LineReader lines_;
+    bool wideData_;
+    RegFileSink* sink_;
+    bool inKey_ = false;
+    std::string name_;
+    std::string text_;
+    RawValue value_;
+};
+
+struct RootEntry {
+    std::string_view name;
+    RegRoot root;
+};
+
+constexpr RootEntry kRoots[] = {
+    {"HKEY_LOCAL_MACHINE", RegRoot::LocalMachine}, {"HKLM", RegRoot::LocalMachine},
+    {"HKEY_CURRENT_USER", RegRoot::CurrentUser},   {"HKCU", RegRoot::CurrentUser},
+    {"HKEY_CLASSES_ROOT", RegRoot::ClassesRoot},   {"HKEY_USERS", RegRoot::Users},
+    {"HKEY_CURRENT_CONFIG", RegRoot::CurrentConfig},
+};
+
+}  // namespace
+
+std::optional<std::string> ParseRegLines(std::string_view text, std::string_view fileName, int firstLine,
+                                         bool wideData, RegFileSink* sink)
+{
+    try {
+        Parser(text, firstLine, wideData, sink).Run();
+    } catch (const SyntaxError& error) {
+        return std::string(fileName) + ":" + std::to_string(error.line) + ": " + error.what;
+    }
+    return std::nullopt;
+}
+
+std::optional<RegRoot> RootByName(std::string_view name)
+{
+    for (const RootEntry& entry : kRoots)
+        if (NamesEqual(entry.name, name))
+            return entry.root;
+    return std::nullopt;
+}
+
+std::string_view RootName(RegRoot root)
+{
+    for (const RootEntry& entry : kRoots)
+        if (entry.root == root)
+            return entry.name;
+    return "HKEY_LOCAL_MACHINE";
+}
+
+}  // namespace vx
