@@ -1,0 +1,15 @@
+#pragma once
+// Applying the stored profile to the TCP/IP parameters, and the way back.
+
+namespace vx {
+
+// Writes every preference into the system values in a fixed order, journalling
+// each earlier value, and marks the profile applied. Single failed writes do not
+// stop the sequence.
+void ApplyStoredProfile();
+
+// The undo path: RestoreAllSettings, then ResetPreferences. False when some
+// journalled value could not be written back (its record is kept).
+bool UndoAppliedProfile();
+
+}  // namespace vx

@@ -1,0 +1,59 @@
+#include "engine/vxJournalData.h"
+
+#include <array>
+#include <utility>
+
+namespace vx {
+namespace {
+
+// Types whose data the record keeps as it is, in the value's own registry type.
+constexpr std::array<std::pair<RegType, std::string_view>, 3> kRawTypes{{
+    {RegType::Binary, BinaryTypeText},
+    {RegType::ExpandSz, ExpandStringTypeText},
+    {RegType::MultiSz, MultiStringTypeText},
+}};
+
+bool IsFourByteDword(const RawValue& value) { return value.type == RegType::Dword && value.data.size() == 4; }
+
+}  // namespace
+
+std::optional<SavedValue> SaveValue(const RawValue& current)
+{
+    if (current.type == RegType::Sz)
+        return SavedValue{std::string(StringTypeText), RawValue::Text(TextOfStringData(current.data))};
+    if (IsFourByteDword(current))
+        return SavedValue{std::string(IntegerTypeText), current};
+    for (const auto& [type, text] : kRawTypes)
+        if (current.type == type)
+            return SavedValue{std::string(text), current};
+    return std::nullopt;
+}
+
+std::optional<RawValue> RestoredValue(std::string_view typeText, const std::optional<RawValue>& saved)
+{
+    if (!saved)
+        return std::nullopt;
+    if (typeText == StringTypeText) {
+        if (saved->type != RegType::Sz && saved->type != RegType::ExpandSz)
+            return std::nullopt;
+        return RawValue::Text(TextOfStringData(saved->data));
+    }
+    if (typeText == IntegerTypeText)
+        return IsFourByteDword(*saved) ? std::optional<RawValue>(*saved) : std::nullopt;
+    for (const auto& [type, text] : kRawTypes)
+        if (typeText == text)
+            return saved->type == type ? std::optional<RawValue>(*saved) : std::nullopt;
+    return std::nullopt;
+}
+
+bool IsRestorableType(std::string_view typeText)
+{
+    if (typeText == StringTypeText || typeText == IntegerTypeText)
+        return true;
+    for (const auto& entry : kRawTypes)
+        if (typeText == entry.second)
+            return true;
+    return false;
+}
+
+}  // namespace vx

@@ -1,0 +1,273 @@
+#include "engine/vxOriginalSettings.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "common/DecimalText.h"
+#include "engine/vxJournalData.h"
+#include "engine/vxRegistryKeys.h"
+#include "platform/MessageBoxes.h"
+
+namespace vx {
+namespace {
+
+constexpr int kFieldCount = 6;
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool LessIgnoringCase(const std::string& a, const std::string& b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
+}
+
+std::string TextField(const RegistryKey& store, const std::string& name)
+{
+    return store.ReadString(name).value_or("");
+}
+
+void ShowRootMessage() { platform::ShowPlainMessage("Unexpected Root Key value in RegKeySaved"); }
+
+// The record form of the value as it is now; nullopt (after the message) when
+// the journal cannot hold its type.
+std::optional<SavedValue> CurrentSavedValue(std::string_view existedFlag, RegRoot root,
+                                            std::string_view keyPath, std::string_view valueName)
+{
+    SavedValue none{std::string(NoneTypeText), {}};
+    if (existedFlag == "0" || valueName.empty())
+        return none;
+    auto key = CurrentRegistry().OpenKey(root, keyPath, KeyAccess::Read);
+    if (!key)
+        return none;
+    auto current = key->ReadValue(valueName);
+    if (auto saved = current ? SaveValue(*current) : std::nullopt)
+        return saved;
+    platform::ShowPlainMessage("Unexpected data type of 0 in RegKeySaved");
+    return std::nullopt;
+}
+
+int32_t NextRecordNumber(const RegistryKey& store)
+{
+    auto counter = store.ReadDword(CounterValue);
+    int32_t last = counter ? static_cast<int32_t>(*counter) : 0;
+    return std::max(last, 0) + 1;
+}
+
+// Takes back a record that could not be written whole, so no half record is
+// ever walked.
+void DropPartialRecord(RegistryKey& store, const std::string& prefix, int32_t previousCounter)
+{
+    for (int field = 1; field <= kFieldCount; ++field)
+        store.DeleteValue(RestoreFieldName(prefix, field));
+    store.WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(previousCounter)));
+}
+
+bool WriteRecord(RegistryKey& store, const std::string& prefix, const std::vector<RawValue>& fields)
+{
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (!store.WriteValue(RestoreFieldName(prefix, static_cast<int>(i) + 1), fields[i]))
+            return false;
+    return true;
+}
+
+bool Exists(RegRoot root, std::string_view keyPath, std::string_view valueName)
+{
+    return valueName.empty() ? RegKeyExists(root, keyPath) : RegValueExists(root, keyPath, valueName);
+}
+
+struct StoredRecord {
+    std::string flag, rootText, keyPath, valueName, typeText;
+    std::optional<RawValue> data;
+};
+
+StoredRecord ReadRecord(const RegistryKey& store, std::string_view prefix)
+{
+    auto field = [&](int n) { return RestoreFieldName(prefix, n); };
+    return {TextField(store, field(1)), TextField(store, field(2)), TextField(store, field(3)),
+            TextField(store, field(4)), TextField(store, field(5)), store.ReadValue(field(6))};
+}
+
+void DeleteFields(RegistryKey& store, std::string_view prefix, int last)
+{
+    for (int field = 1; field <= last; ++field)
+        store.DeleteValue(RestoreFieldName(prefix, field));
+}
+
+// Puts back the state a record holds; false when it could not be written.
+bool UndoRecord(RegRoot root, const StoredRecord& record)
+{
+    if (record.flag == "0") {
+        if (record.valueName.empty())
+            RegDeleteKeyIfPresent(root, record.keyPath);
+        else
+            RegDeleteValueIfPresent(root, record.keyPath, record.valueName);
+        return !Exists(root, record.keyPath, record.valueName);
+    }
+    auto value = RestoredValue(record.typeText, record.data);
+    if (!value)
+        return true;  // the change was never made: the record holds no data
+    auto key = CurrentRegistry().OpenKey(root, record.keyPath, KeyAccess::ReadWrite, true);
+    return key && key->WriteValue(record.valueName, *value);
+}
+
+}  // namespace
+
+std::string RestoreRecordPrefix(int32_t number)
+{
+    std::string digits = FormatDecimal(number);
+    if (digits.size() < 3)
+        digits.insert(0, 3 - digits.size(), '0');
+    return "S" + digits;
+}
+
+std::string RestoreFieldName(std::string_view prefix, int field)
+{
+    return std::string(prefix) + "_" + static_cast<char>('0' + field);
+}
+
+std::optional<std::string_view> JournalRootText(RegRoot root)
+{
+    switch (root) {
+    case RegRoot::LocalMachine: return "HKEY_LOCAL_MACHINE";
+    case RegRoot::CurrentUser: return "HKEY_CURRENT_USER";
+    default: return std::nullopt;
+    }
+}
+
+std::optional<RegRoot> JournalRootFromText(std::string_view text)
+{
+    for (RegRoot root : {RegRoot::LocalMachine, RegRoot::CurrentUser})
+        if (JournalRootText(root) == text)
+            return root;
+    return std::nullopt;
+}
+
+bool RegKeySaved(RegRoot root, std::string_view keyPath, std::string_view valueName)
+{
+    auto rootText = JournalRootText(root);
+    if (!rootText) {
+        ShowRootMessage();
+        return false;
+    }
+    auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::Read);
+    if (!store)
+        return false;
+    std::vector<std::string> names = store->ValueNames();
+    std::stable_sort(names.begin(), names.end(), LessIgnoringCase);
+    // The fields of a record sort next to each other: _2 root, _3 key path, _4 value name.
+    for (size_t i = 0; i + 2 < names.size(); ++i) {
+        if (names[i].find("_2") == std::string::npos || TextField(*store, names[i]) != *rootText)
+            continue;
+        if (names[i + 1].find("_3") == std::string::npos || TextField(*store, names[i + 1]) != keyPath)
+            continue;
+        if (names[i + 2].find("_4") != std::string::npos && TextField(*store, names[i + 2]) == valueName)
+            return true;
+    }
+    return false;
+}
+
+bool AddRestoreEntry(std::string_view existedFlag, RegRoot root, std::string_view keyPath,
+                     std::string_view valueName)
+{
+    auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::ReadWrite, true);
+    if (!store)
+        return false;
+    if (!store->ValueExists(CounterValue))
+        store->WriteValue(CounterValue, RawValue::Dword(0));
+    auto rootText = JournalRootText(root);
+    if (!rootText) {
+        ShowRootMessage();
+        return false;
+    }
+    auto saved = CurrentSavedValue(existedFlag, root, keyPath, valueName);
+    if (!saved)
+        return false;
+
+    int32_t number = NextRecordNumber(*store);
+    if (!store->WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(number))))
+        return false;
+    std::vector<RawValue> fields{RawValue::Text(existedFlag), RawValue::Text(*rootText),
+                                 RawValue::Text(keyPath), RawValue::Text(valueName)};
+    if (existedFlag == "0") {
+        fields.push_back(RawValue::Text(""));
+        fields.push_back(RawValue::Text(""));
+    } else {
+        fields.push_back(RawValue::Text(saved->typeText));
+        if (saved->typeText != NoneTypeText)
+            fields.push_back(saved->data);
+    }
+    std::string prefix = RestoreRecordPrefix(number);
+    if (WriteRecord(*store, prefix, fields))
+        return true;
+    DropPartialRecord(*store, prefix, number - 1);
+    return false;
+}
+
+bool SaveAndSetRegistryValue(RegRoot root, std::string_view keyPath, bool create,
+                             const RegistryValue& value, std::string_view valueName, RegValueKind kind)
+{
+    std::string_view flag = Exists(root, keyPath, valueName) ? "1" : "0";
+    if (!RegKeySaved(root, keyPath, valueName) && !AddRestoreEntry(flag, root, keyPath, valueName))
+        return false;
+    return SetRegistryValue(root, keyPath, create, value, valueName, kind);
+}
+
+bool SaveAndDeleteRegistryValue(RegRoot root, std::string_view keyPath, std::string_view valueName)
+{
+    if (!Exists(root, keyPath, valueName))
+        return false;
+    if (!RegKeySaved(root, keyPath, valueName) && !AddRestoreEntry("1", root, keyPath, valueName))
+        return false;
+    return RegDeleteValueIfPresent(root, keyPath, valueName);
+}
+
+bool DeleteRestoreEntry(std::string_view prefix)
+{
+    auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::ReadWrite);
+    if (!store)
+        return true;
+    StoredRecord record = ReadRecord(*store, prefix);
+    if (record.flag.empty()) {
+        DeleteFields(*store, prefix, 1);
+        return true;
+    }
+    auto root = JournalRootFromText(record.rootText);
+    if (!root) {
+        DeleteFields(*store, prefix, 2);
+        platform::ShowPlainMessage("Unexpected root key in DeleteRestoreEntry with \"" + std::string(prefix));
+        return true;
+    }
+    if (record.flag != "0" && !IsRestorableType(record.typeText)) {
+        DeleteFields(*store, prefix, 4);
+        platform::ShowPlainMessage("Unexpected data type in " + std::string(prefix) + "_5");
+        return true;
+    }
+    if (!UndoRecord(*root, record))
+        return false;
+    DeleteFields(*store, prefix, kFieldCount);
+    return true;
+}
+
+bool RestoreAllSettings()
+{
+    int32_t counter =
+        GetRegistryValue(RegRoot::LocalMachine, StoreKey, RegValueKind::Integer, CounterValue).AsInteger();
+    if (counter < 1)
+        return true;
+    bool restored = true;
+    for (int32_t n = counter; n >= 1; --n)
+        restored = DeleteRestoreEntry(RestoreRecordPrefix(n)) && restored;
+    if (!restored)
+        return false;
+    RegDeleteValueIfPresent(RegRoot::LocalMachine, StoreKey, CounterValue);
+    RegDeleteKeyIfPresent(RegRoot::LocalMachine, StoreKey);
+    return true;
+}
+
+bool HasLegacyBackup()
+{
+    return GetRegistryValue(RegRoot::LocalMachine, ProductKey, RegValueKind::Integer, "Orig_ttl_TF")
+               .AsInteger() != -1;
+}
+
+}  // namespace vx
