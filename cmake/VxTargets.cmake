@@ -43,3 +43,16 @@ function(vx_gui_program name)
         target_link_options(${name} PRIVATE -mwindows)
     endif()
 endfunction()
+
+# vx_version_resource(target DESCRIPTION): gives a Windows program the product's
+# version resource (the project version, 4.0.0.1), which its web links report.
+function(vx_version_resource target description)
+    if(NOT WIN32)
+        return()
+    endif()
+    set(VX_RC_NAME ${target})
+    set(VX_RC_DESCRIPTION "${description}")
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}-version.rc)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/VersionResource.rc.in ${rc} @ONLY)
+    target_sources(${target} PRIVATE ${rc})
+endfunction()

@@ -1,0 +1,37 @@
+#include "setup/TextFileLines.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/TextDecoding.h"
+
+namespace vx::setup {
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
+std::optional<std::vector<std::string>> LoadTextLines(const std::string& fileName)
+{
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (file.bad())
+        return std::nullopt;
+    return SplitLines(platform::DecodeTextFile(bytes));
+}
+
+}  // namespace vx::setup
