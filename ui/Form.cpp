@@ -1,0 +1,296 @@
+#include "ui/Form.h"
+
+#include <stdexcept>
+
+#include "ui/Application.h"
+#include "ui/Canvas.h"
+#include "ui/GraphicControl.h"
+#include "ui/NativeControl.h"
+
+namespace vx::ui {
+
+namespace {
+
+template <class Visit>
+void ForEachInSubtree(Control& root, const Visit& visit)
+{
+    visit(root);
+    for (Control* child : root.Children())
+        ForEachInSubtree(*child, visit);
+}
+
+bool InSubtree(const Control* control, const Control& root)
+{
+    for (; control; control = control->Parent()) {
+        if (control == &root)
+            return true;
+    }
+    return false;
+}
+
+// Windowless controls first, then native ones, which lie above them on screen.
+void PaintTree(Control& parent, Canvas& canvas, Point base, bool natives, NativePainter* painter)
+{
+    for (Control* child : parent.Children()) {
+        if (!child->Visible())
+            continue;
+        ScopedCanvasState keep(canvas);
+        const Point at = child->ToForm({0, 0});
+        canvas.SetOrigin({base.x + at.x, base.y + at.y});
+        canvas.IntersectClipRect(child->ClientRect());
+        if (!natives) {
+            if (auto* graphic = dynamic_cast<GraphicControl*>(child))
+                graphic->PaintOn(canvas);
+        } else if (auto* native = dynamic_cast<NativeControl*>(child)) {
+            painter->Paint(*native, canvas);
+        }
+        PaintTree(*child, canvas, base, natives, painter);
+    }
+}
+
+}  // namespace
+
+Form::Form(bool canBeMainForm) : app_(&Application::Current())
+{
+    SetFont(Font{});
+    SetColor(clBtnFace);
+    SetVisible(false);
+    app_->AddForm(*this, canBeMainForm);
+}
+
+Form::~Form()
+{
+    for (Control* child : Children())
+        ForgetSubtree(*child);
+    if (app_)
+        app_->RemoveForm(*this);
+}
+
+void Form::SetBorderStyle(BorderStyle style)
+{
+    borderStyle_ = style;
+    Changed(Change::Style);
+}
+
+void Form::SetTitleButtons(bool shown)
+{
+    titleButtons_ = shown;
+    Changed(Change::Style);
+}
+
+void Form::SetWindowState(WindowState state)
+{
+    windowState_ = state;
+    Changed(Change::WindowState);
+}
+
+void Form::SetWindowRegion(std::optional<Region> region)
+{
+    region_ = std::move(region);
+    Changed(Change::Region);
+}
+
+void Form::Show()
+{
+    SetVisible(true);
+    if (peer_)
+        peer_->BringToFront();
+}
+
+ModalResult Form::ShowModal()
+{
+    if (modal_ || Visible())
+        throw std::logic_error("Cannot make a visible window modal: " + Name());
+    if (!app_)
+        throw std::logic_error("No application for a modal run: " + Name());
+    // Restores the modal state whatever ends the run.
+    struct ModalScope {
+        Form& form;
+        explicit ModalScope(Form& f) : form(f)
+        {
+            form.modal_ = true;
+            form.app_->BeginModal(form);
+        }
+        ~ModalScope()
+        {
+            form.modal_ = false;
+            if (form.app_)
+                form.app_->EndModal(form);
+            form.Hide();
+        }
+        ModalScope(const ModalScope&) = delete;
+        ModalScope& operator=(const ModalScope&) = delete;
+    };
+    modalResult_ = ModalResult::None;
+    ModalScope scope(*this);
+    Show();
+    for (;;) {
+        if (app_->Terminated()) {
+            modalResult_ = ModalResult::Cancel;
+            break;
+        }
+        if (modalResult_ != ModalResult::None && CloseQuery())
+            break;
+        if (modalResult_ == ModalResult::None)
+            app_->HandleMessage();
+    }
+    return modalResult_;
+}
+
+bool Form::CloseQuery()
+{
+    CloseAction action = CloseAction::Hide;
+    if (OnClose)
+        OnClose(action);
+    if (action == CloseAction::None) {
+        modalResult_ = ModalResult::None;
+        return false;
+    }
+    return true;
+}
+
+void Form::Close()
+{
+    if (modal_) {
+        modalResult_ = ModalResult::Cancel;
+        return;
+    }
+    CloseAction action = CloseAction::Hide;
+    if (OnClose)
+        OnClose(action);
+    if (action == CloseAction::None)
+        return;
+    if (app_ && app_->MainForm() == this)
+        app_->Terminate();
+    else
+        Hide();
+}
+
+void Form::SetActiveControl(Control* control)
+{
+    if (control == activeControl_)
+        return;
+    NativeFocusChanged(control);
+    if (control && control->IsNative())
+        static_cast<NativeControl*>(control)->SyncPeer(Change::Focus);
+}
+
+void Form::NativeFocusChanged(Control* control)
+{
+    if (control == activeControl_)
+        return;
+    Control* old = activeControl_;
+    activeControl_ = control;
+    if (old)
+        old->HandleFocusLost();
+}
+
+bool Form::AcceptsInput() const
+{
+    if (!app_ || !Enabled())
+        return false;
+    const Form* top = app_->TopModal();
+    return !top || top == this;
+}
+
+void Form::DoCreate()
+{
+    if (OnCreate)
+        OnCreate();
+}
+
+void Form::PaintClient(Canvas& canvas, NativePainter* natives)
+{
+    ScopedCanvasState keep(canvas);
+    const Point base = canvas.Origin();
+    canvas.IntersectClipRect(ClientRect());
+    canvas.font = GetFont();
+    canvas.brush = Brush{GetColor(), BrushStyle::Solid};
+    canvas.pen = Pen{};
+    Paint(canvas);
+    PaintTree(*this, canvas, base, false, nullptr);
+    if (natives)
+        PaintTree(*this, canvas, base, true, natives);
+}
+
+void Form::Paint(Canvas& canvas)
+{
+    canvas.brush = Brush{GetColor(), BrushStyle::Solid};
+    canvas.FillRect(ClientRect());
+    if (OnPaint)
+        OnPaint(canvas);
+}
+
+void Form::NativeMoved(Point topLeft)
+{
+    movedNatively_ = true;
+    SetBounds(topLeft.x, topLeft.y, Width(), Height());
+    movedNatively_ = false;
+}
+
+void Form::AdoptSubtree(Control& subtree)
+{
+    if (!peer_)
+        return;
+    ForEachInSubtree(subtree, [this](Control& c) {
+        if (auto* native = dynamic_cast<NativeControl*>(&c))
+            native->AttachPeer(app_->GetBackend(), *peer_);
+    });
+}
+
+void Form::ForgetSubtree(Control& subtree)
+{
+    mouse_.Forget(subtree);
+    if (InSubtree(activeControl_, subtree))
+        activeControl_ = nullptr;
+    ForEachInSubtree(subtree, [](Control& c) {
+        if (auto* native = dynamic_cast<NativeControl*>(&c))
+            native->DetachPeer();
+    });
+}
+
+void Form::InputChanged()
+{
+    if (peer_)
+        peer_->Update(Change::Input);
+}
+
+void Form::Changed(Change change)
+{
+    if (change == Change::Visible && Visible()) {
+        ApplyShowPosition();
+        CreatePeers();
+    }
+    if (peer_ && !(change == Change::Bounds && movedNatively_))
+        peer_->Update(change);
+    if (change != Change::Visible)
+        return;
+    if (Visible()) {
+        if (OnShow)
+            OnShow();
+    } else if (shownOnce_ && OnHide) {
+        OnHide();
+    }
+}
+
+void Form::CreatePeers()
+{
+    if (peer_ || !app_)
+        return;
+    peer_ = app_->GetBackend().CreateFormPeer(*this);
+    for (Control* child : Children())
+        AdoptSubtree(*child);
+}
+
+void Form::ApplyShowPosition()
+{
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    if (position_ != FormPosition::ScreenCenter || !app_)
+        return;
+    const Size screen = app_->GetBackend().ScreenSize();
+    SetBounds((screen.cx - Width()) / 2, (screen.cy - Height()) / 2, Width(), Height());
+}
+
+}  // namespace vx::ui

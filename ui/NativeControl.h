@@ -1,0 +1,33 @@
+#pragma once
+// A control that the window system shows as a child window of its form (a
+// button, an edit box, a list ...). The portable object holds the state; its
+// peer mirrors every change, and the backend reports the user's actions through
+// the Native* members of the derived classes.
+#include <memory>
+
+#include "ui/Control.h"
+
+namespace vx::ui {
+
+class NativeControl : public Control {
+public:
+    explicit NativeControl(Control* parent = nullptr) : Control(parent) {}
+    ~NativeControl() override;
+
+    virtual NativeKind Kind() const = 0;
+
+    // Called by the framework.
+    bool IsNative() const override { return true; }
+    void AttachPeer(Backend& backend, FormPeer& form);
+    void DetachPeer() { peer_.reset(); }
+    ControlPeer* Peer() const { return peer_.get(); }
+    void SyncPeer(Change change);
+
+protected:
+    void Changed(Change change) override { SyncPeer(change); }
+
+private:
+    std::unique_ptr<ControlPeer> peer_;
+};
+
+}  // namespace vx::ui

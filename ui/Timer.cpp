@@ -1,0 +1,45 @@
+#include "ui/Timer.h"
+
+#include "ui/Application.h"
+
+namespace vx::ui {
+
+Timer::~Timer() = default;
+
+void Timer::SetInterval(unsigned ms)
+{
+    if (ms == interval_)
+        return;
+    interval_ = ms;
+    Restart();
+}
+
+void Timer::SetEnabled(bool enabled)
+{
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    Restart();
+}
+
+void Timer::Fire()
+{
+    if (inHandler_ || !enabled_ || !OnTimer)
+        return;
+    inHandler_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{inHandler_};
+    OnTimer();
+}
+
+// Like a Windows timer, a changed setting starts the interval again.
+void Timer::Restart()
+{
+    peer_.reset();
+    if (enabled_ && interval_ > 0)
+        peer_ = Application::Current().GetBackend().StartTimer(*this, interval_);
+}
+
+}  // namespace vx::ui
