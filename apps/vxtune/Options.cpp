@@ -4,16 +4,29 @@
 
 namespace vx::tune {
 
+namespace {
+
+const std::pair<const char*, platform::OsVersion> kVersions[] = {
+    {"95", {4, 0, 1}},  {"98", {4, 10, 1}}, {"me", {4, 90, 1}},   {"nt4", {4, 0, 2}},
+    {"2000", {5, 0, 2}}, {"xp", {5, 1, 2}},  {"2003", {5, 2, 2}},
+};
+
+}  // namespace
+
 std::optional<platform::OsVersion> OsVersionByName(const std::string& name)
 {
-    static const std::pair<const char*, platform::OsVersion> versions[] = {
-        {"95", {4, 0, 1}},  {"98", {4, 10, 1}}, {"me", {4, 90, 1}},   {"nt4", {4, 0, 2}},
-        {"2000", {5, 0, 2}}, {"xp", {5, 1, 2}},  {"2003", {5, 2, 2}},
-    };
-    for (const auto& [versionName, version] : versions)
+    for (const auto& [versionName, version] : kVersions)
         if (name == versionName)
             return version;
     return std::nullopt;
+}
+
+std::string OsVersionNames()
+{
+    std::string names;
+    for (const auto& entry : kVersions)
+        names += (names.empty() ? "" : ", ") + std::string(entry.first);
+    return names;
 }
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& argv, std::string& error)
@@ -36,7 +49,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& argv, std::s
         } else {
             options.os = OsVersionByName(value);
             if (!options.os) {
-                error = "unknown Windows version " + value + " (95, 98, me, nt4, 2000, xp, 2003)";
+                error = "unknown Windows version " + value + " (" + OsVersionNames() + ")";
                 return std::nullopt;
             }
         }

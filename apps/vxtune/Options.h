@@ -19,5 +19,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& argv, std::s
 
 // The version record that --os VERSION names, or nullopt for an unknown name.
 std::optional<platform::OsVersion> OsVersionByName(const std::string& name);
+// "95, 98, ...": the names --os takes.
+std::string OsVersionNames();
 
 }  // namespace vx::tune

@@ -30,6 +30,7 @@ std::vector<Command> AllCommands()
 void PrintUsage(std::ostream& err, const std::vector<Command>& commands)
 {
     err << "usage: vxtune [--registry FILE] [--os VERSION] COMMAND\n"
+        << "VERSION: " << OsVersionNames() << "\n"
         << "commands:";
     for (const Command& command : commands)
         err << "\n  " << command.name << (command.synopsis.empty() ? "" : " ") << command.synopsis;
