@@ -209,8 +209,10 @@ std::unique_ptr<RegistryKey> MemoryRegistry::OpenKey(RegRoot root, std::string_v
                                                      bool create)
 {
     bool writable = access == KeyAccess::ReadWrite;
+    if (writable && readOnly_)
+        return nullptr;  // as opening for writing fails without write access
     std::shared_ptr<MemoryKey> key = Find(root, path);
-    if (!key && create && writable && !readOnly_) {
+    if (!key && create && writable) {
         Create(root, path);
         key = Find(root, path);
     }

@@ -70,11 +70,12 @@ std::optional<int32_t> RegistryValue::ToInteger() const
         return *b ? 1 : 0;
     if (auto* s = std::get_if<std::string>(&data_))
         return ParseDecimal(*s);
-    double days = std::get<double>(data_);
-    if (!std::isfinite(days) || days < std::numeric_limits<int32_t>::min() ||
-        days > std::numeric_limits<int32_t>::max())
+    // Rounded before the range check: 2147483647.6 does not fit either.
+    double rounded = std::round(std::get<double>(data_));
+    if (!std::isfinite(rounded) || rounded < std::numeric_limits<int32_t>::min() ||
+        rounded > std::numeric_limits<int32_t>::max())
         return std::nullopt;
-    return static_cast<int32_t>(std::lround(days));
+    return static_cast<int32_t>(rounded);
 }
 
 std::optional<bool> RegistryValue::ToBoolean() const

@@ -62,25 +62,25 @@ public:
     std::optional<RawValue> ReadValue(std::string_view name) const override
     {
         std::string valueName(name);
-        // The size may change between the size query and the read: retry with the new size.
+        DWORD type = 0;
+        DWORD size = 0;
+        if (RegQueryValueExA(handle_.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+            return std::nullopt;
+        // The value may grow between the size query and the read: retry with the size the refusal reports.
         for (int attempt = 0; attempt < 8; ++attempt) {
-            DWORD type = 0;
-            DWORD size = 0;
-            LONG status = RegQueryValueExA(handle_.Get(), valueName.c_str(), nullptr, &type, nullptr, &size);
-            if (status != ERROR_SUCCESS)
-                return std::nullopt;
             RawValue value;
-            value.type = static_cast<RegType>(type);
-            value.data.resize(size);
-            DWORD read = size;
-            status = RegQueryValueExA(handle_.Get(), valueName.c_str(), nullptr, &type,
-                                      value.data.empty() ? nullptr : value.data.data(), &read);
-            if (status == ERROR_MORE_DATA)
+            // Never a null buffer: a value that grew from empty must be refused, not reported empty.
+            value.data.resize(std::max<DWORD>(size, 1));
+            DWORD read = static_cast<DWORD>(value.data.size());
+            LONG status = RegQueryValueExA(handle_.Get(), valueName.c_str(), nullptr, &type, value.data.data(), &read);
+            if (status == ERROR_MORE_DATA) {
+                size = read > value.data.size() ? read : static_cast<DWORD>(value.data.size() * 2);
                 continue;
+            }
             if (status != ERROR_SUCCESS)
                 return std::nullopt;
             value.type = static_cast<RegType>(type);
-            value.data.resize(read < size ? read : size);
+            value.data.resize(std::min<size_t>(read, value.data.size()));
             return value;
         }
         return std::nullopt;

@@ -1,0 +1,65 @@
+// The typed layer's answers to programming errors; the registry cases are in
+// the backend conformance suite.
+#include <gtest/gtest.h>
+
+#include "common/MemoryRegistry.h"
+#include "common/RegistryCalls.h"
+#include "platform/host/HostMessageBoxes.h"
+
+namespace vx {
+namespace {
+
+class UnexpectedKind : public ::testing::Test {
+protected:
+    static constexpr auto kBadKinds = {static_cast<RegValueKind>(0), static_cast<RegValueKind>(8),
+                                       static_cast<RegValueKind>(257)};
+
+    void ExpectOneErrorBox(const std::string& text)
+    {
+        ASSERT_EQ(boxes_.Shown().size(), 1u);
+        const platform::MessageRequest& box = boxes_.Shown()[0];
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(box.caption, "Error");
+        EXPECT_EQ(box.icon, platform::MsgIcon::Information);
+        EXPECT_EQ(box.buttons, platform::MsgButtons::Ok);
+        boxes_.Clear();
+    }
+
+    MemoryRegistry registry_;
+    ScopedRegistryBackend current_{registry_};
+    platform::HostMessageBoxes boxes_;
+    platform::ScopedService<platform::MessageBoxes> useBoxes_{boxes_};
+};
+
+TEST_F(UnexpectedKind, GetShowsTheErrorAndLeavesTheResultAlone)
+{
+    registry_.Create(RegRoot::LocalMachine, "K").SetValue("v", RawValue::Dword(4));
+    for (RegValueKind kind : kBadKinds) {
+        RegistryValue result = RegistryValue::String("untouched");
+        GetRegistryValue(RegRoot::LocalMachine, "K", kind, "v", result);
+        EXPECT_EQ(result, RegistryValue::String("untouched"));
+        ExpectOneErrorBox("GetRegistryValue: unexpected var type");
+    }
+}
+
+TEST_F(UnexpectedKind, SetShowsTheErrorAndWritesNothing)
+{
+    for (RegValueKind kind : kBadKinds) {
+        EXPECT_FALSE(SetRegistryValue(RegRoot::LocalMachine, "K", true, RegistryValue::Integer(1), "v", kind));
+        ExpectOneErrorBox("SetRegistryValue: unexpected var type");
+    }
+    EXPECT_FALSE(RegKeyExists(RegRoot::LocalMachine, "K"));
+}
+
+TEST_F(UnexpectedKind, KnownKindsShowNothing)
+{
+    for (RegValueKind kind : {RegValueKind::Integer, RegValueKind::Boolean, RegValueKind::String,
+                              RegValueKind::DateTime}) {
+        SetRegistryValue(RegRoot::LocalMachine, "K", true, RegistryValue::Integer(1), "v", kind);
+        GetRegistryValue(RegRoot::LocalMachine, "K", kind, "v");
+    }
+    EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+}  // namespace
+}  // namespace vx
