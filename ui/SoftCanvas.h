@@ -2,7 +2,11 @@
 // The software renderer: a Canvas on 32-bit pixel memory that follows GDI's pixel
 // rules for the shapes. Text comes from a built-in pixel font (PixelFont.h) scaled
 // to the requested height, so it reads like, but does not match, the system fonts.
+#include <vector>
+
 #include "ui/Canvas.h"
+#include "ui/EllipseRaster.h"
+#include "ui/PixelSink.h"
 
 namespace vx::ui {
 
@@ -38,8 +42,14 @@ protected:
     void ApplyState() override;
 
 private:
-    class Raster;
+    // Rows x0..x1 of a shape: the 4-connected border in the pen, the rest in the brush.
+    void OutlineAndFill(int top, const std::vector<RowSpan>& rows);
+    void FillRows(int top, const std::vector<RowSpan>& rows);
+    void StrokePolyline(std::span<const Point> points, bool closed);
+    void DrawTextLine(int x, int y, std::string_view text);
+
     BitmapStorage& target_;
+    PixelSink sink_;
 };
 
 }  // namespace vx::ui
