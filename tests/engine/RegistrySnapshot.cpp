@@ -1,0 +1,74 @@
+#include "tests/engine/RegistrySnapshot.h"
+
+#include <cctype>
+#include <sstream>
+
+namespace vx::test {
+namespace {
+
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+void Walk(const MemoryKey& key, const std::string& path, const std::string& skip, RegistrySnapshot& out)
+{
+    if (!skip.empty() && path == skip)
+        return;
+    out.keys.insert(path);
+    for (const auto& value : key.values)
+        out.values[path + "\\" + Lower(value.name)] = value.value;
+    for (const auto& sub : key.subkeys)
+        Walk(*sub, path.empty() ? Lower(sub->name) : path + "\\" + Lower(sub->name), skip, out);
+}
+
+std::string Describe(const RawValue& value)
+{
+    std::ostringstream text;
+    text << "type " << static_cast<uint32_t>(value.type) << " [";
+    for (uint8_t byte : value.data)
+        text << ' ' << static_cast<int>(byte);
+    text << " ]";
+    return text.str();
+}
+
+}  // namespace
+
+RegistrySnapshot TakeSnapshot(const MemoryRegistry& registry, const std::string& skipPath)
+{
+    RegistrySnapshot snapshot;
+    Walk(registry.Root(RegRoot::LocalMachine), "", Lower(std::string(RelativeKeyPath(skipPath))), snapshot);
+    return snapshot;
+}
+
+std::string DescribeDifferences(const RegistrySnapshot& expected, const RegistrySnapshot& actual)
+{
+    std::ostringstream text;
+    for (const auto& key : expected.keys)
+        if (!actual.keys.count(key))
+            text << "key gone: " << key << "\n";
+    for (const auto& key : actual.keys)
+        if (!expected.keys.count(key))
+            text << "key added: " << key << "\n";
+    for (const auto& [name, value] : expected.values) {
+        auto found = actual.values.find(name);
+        if (found == actual.values.end())
+            text << "value gone: " << name << "\n";
+        else if (!(found->second == value))
+            text << "value changed: " << name << " " << Describe(value) << " -> " << Describe(found->second)
+                 << "\n";
+    }
+    for (const auto& [name, value] : actual.values)
+        if (!expected.values.count(name))
+            text << "value added: " << name << " " << Describe(value) << "\n";
+    return text.str();
+}
+
+void PrintTo(const RegistrySnapshot& snapshot, std::ostream* out)
+{
+    *out << "\n" << DescribeDifferences(RegistrySnapshot{}, snapshot);
+}
+
+}  // namespace vx::test
