@@ -25,5 +25,7 @@ struct Command {
 
 // Each group of commands lives in its own file.
 std::vector<Command> CatalogueCommands();
+// url, distribution: the web links and the setup's distribution files.
+std::vector<Command> LinkCommands();
 
 }  // namespace vx::tune
