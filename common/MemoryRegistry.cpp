@@ -5,23 +5,16 @@
 namespace vx {
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Splits a backslash-separated path into its key names; empty parts are skipped.
-std::vector<std::string_view> SplitPath(std::string_view path)
+// The next key name of a backslash-separated path, empty at its end; empty
+// parts are skipped, as the Windows registry does.
+std::string_view NextPart(std::string_view& rest)
 {
-    std::vector<std::string_view> parts;
-    path = RelativeKeyPath(path);
-    while (!path.empty()) {
-        size_t cut = path.find('\\');
-        std::string_view part = path.substr(0, cut);
-        if (!part.empty())
-            parts.push_back(part);
-        if (cut == std::string_view::npos)
-            break;
-        path.remove_prefix(cut + 1);
-    }
-    return parts;
+    while (!rest.empty() && rest.front() == '\\')
+        rest.remove_prefix(1);
+    size_t cut = std::min(rest.find('\\'), rest.size());
+    std::string_view part = rest.substr(0, cut);
+    rest.remove_prefix(cut);
+    return part;
 }
 
 void MarkDeleted(MemoryKey& key)
@@ -86,18 +79,21 @@ private:
 
 }  // namespace
 
-bool NamesEqual(std::string_view a, std::string_view b)
+size_t MemoryKey::ValuePosition(std::string_view valueName) const
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+    return valueIndex_.Find(valueName, values.size(), [this](size_t i) -> std::string_view { return values[i].name; });
+}
+
+size_t MemoryKey::SubkeyPosition(std::string_view subkeyName) const
+{
+    return subkeyIndex_.Find(subkeyName, subkeys.size(),
+                             [this](size_t i) -> std::string_view { return subkeys[i]->name; });
 }
 
 MemoryKey::Value* MemoryKey::FindValue(std::string_view valueName)
 {
-    for (auto& value : values)
-        if (NamesEqual(value.name, valueName))
-            return &value;
-    return nullptr;
+    size_t position = ValuePosition(valueName);
+    return position == NameIndex::npos ? nullptr : &values[position];
 }
 
 const MemoryKey::Value* MemoryKey::FindValue(std::string_view valueName) const
@@ -107,13 +103,15 @@ const MemoryKey::Value* MemoryKey::FindValue(std::string_view valueName) const
 
 std::shared_ptr<MemoryKey> MemoryKey::SubkeyPtr(std::string_view subkeyName) const
 {
-    for (const auto& sub : subkeys)
-        if (NamesEqual(sub->name, subkeyName))
-            return sub;
-    return nullptr;
+    size_t position = SubkeyPosition(subkeyName);
+    return position == NameIndex::npos ? nullptr : subkeys[position];
 }
 
-MemoryKey* MemoryKey::FindSubkey(std::string_view subkeyName) const { return SubkeyPtr(subkeyName).get(); }
+MemoryKey* MemoryKey::FindSubkey(std::string_view subkeyName) const
+{
+    size_t position = SubkeyPosition(subkeyName);
+    return position == NameIndex::npos ? nullptr : subkeys[position].get();
+}
 
 MemoryKey& MemoryKey::AddSubkey(std::string_view subkeyName)
 {
@@ -136,22 +134,23 @@ void MemoryKey::SetValue(std::string_view valueName, RawValue value)
 
 bool MemoryKey::RemoveValue(std::string_view valueName)
 {
-    auto it = std::find_if(values.begin(), values.end(),
-                           [&](const Value& v) { return NamesEqual(v.name, valueName); });
-    if (it == values.end())
+    size_t position = ValuePosition(valueName);
+    if (position == NameIndex::npos)
         return false;
-    values.erase(it);
+    values.erase(values.begin() + static_cast<std::ptrdiff_t>(position));
+    valueIndex_.Clear();
     return true;
 }
 
 bool MemoryKey::RemoveSubkey(std::string_view subkeyName)
 {
-    auto it = std::find_if(subkeys.begin(), subkeys.end(),
-                           [&](const auto& sub) { return NamesEqual(sub->name, subkeyName); });
-    if (it == subkeys.end())
+    size_t position = SubkeyPosition(subkeyName);
+    if (position == NameIndex::npos)
         return false;
+    auto it = subkeys.begin() + static_cast<std::ptrdiff_t>(position);
     MarkDeleted(**it);
     subkeys.erase(it);
+    subkeyIndex_.Clear();
     return true;
 }
 
@@ -189,18 +188,15 @@ const MemoryKey& MemoryRegistry::Root(RegRoot root) const { return *roots_[stati
 std::shared_ptr<MemoryKey> MemoryRegistry::Find(RegRoot root, std::string_view path) const
 {
     std::shared_ptr<MemoryKey> key = roots_[static_cast<size_t>(root)];
-    for (std::string_view part : SplitPath(path)) {
+    for (std::string_view part = NextPart(path); !part.empty() && key; part = NextPart(path))
         key = key->SubkeyPtr(part);
-        if (!key)
-            return nullptr;
-    }
     return key;
 }
 
 MemoryKey& MemoryRegistry::Create(RegRoot root, std::string_view path)
 {
     MemoryKey* key = &Root(root);
-    for (std::string_view part : SplitPath(path))
+    for (std::string_view part = NextPart(path); !part.empty(); part = NextPart(path))
         key = &key->AddSubkey(part);
     return *key;
 }
@@ -227,16 +223,17 @@ bool MemoryRegistry::DeleteKey(RegRoot root, std::string_view path) { return !re
 
 bool MemoryRegistry::Remove(RegRoot root, std::string_view path)
 {
-    std::vector<std::string_view> parts = SplitPath(path);
-    if (parts.empty())
+    MemoryKey* parent = &Root(root);
+    std::string_view name = NextPart(path);
+    if (name.empty())
         return false;  // a root cannot be deleted
-    std::shared_ptr<MemoryKey> parent = roots_[static_cast<size_t>(root)];
-    for (size_t i = 0; i + 1 < parts.size(); ++i) {
-        parent = parent->SubkeyPtr(parts[i]);
+    for (std::string_view next = NextPart(path); !next.empty(); next = NextPart(path)) {
+        parent = parent->FindSubkey(name);
         if (!parent)
             return false;
+        name = next;
     }
-    return parent->RemoveSubkey(parts.back());
+    return parent->RemoveSubkey(name);
 }
 
 }  // namespace vx

@@ -5,13 +5,15 @@
 #include <string_view>
 #include <vector>
 
+#include "common/NameIndex.h"
 #include "common/RegistryBackend.h"
 
 namespace vx {
 
 // One key of the in-memory registry. Names compare without regard to ASCII
 // letter case and keep the case they were created with; subkeys and values
-// list in insertion order.
+// list in insertion order. Change the lists through the methods (appending
+// directly is fine too) so the lookup indexes stay right.
 struct MemoryKey {
     struct Value {
         std::string name;
@@ -31,9 +33,14 @@ struct MemoryKey {
     void SetValue(std::string_view valueName, RawValue value);
     bool RemoveValue(std::string_view valueName);
     bool RemoveSubkey(std::string_view subkeyName);
-};
 
-bool NamesEqual(std::string_view a, std::string_view b);
+private:
+    size_t ValuePosition(std::string_view valueName) const;
+    size_t SubkeyPosition(std::string_view subkeyName) const;
+
+    mutable NameIndex valueIndex_;
+    mutable NameIndex subkeyIndex_;
+};
 
 class MemoryRegistry : public RegistryBackend {
 public:

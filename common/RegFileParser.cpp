@@ -1,5 +1,7 @@
 #include "common/RegFileParser.h"
 
+#include <array>
+
 #include "common/MemoryRegistry.h"
 #include "common/NarrowText.h"
 
@@ -19,16 +21,19 @@ void SkipBlanks(std::string_view& s)
         s.remove_prefix(1);
 }
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
+constexpr auto kHexValues = [] {
+    std::array<int8_t, 256> table{};
+    table.fill(-1);
+    for (int i = 0; i < 10; ++i)
+        table['0' + i] = static_cast<int8_t>(i);
+    for (int i = 0; i < 6; ++i) {
+        table['a' + i] = static_cast<int8_t>(10 + i);
+        table['A' + i] = static_cast<int8_t>(10 + i);
+    }
+    return table;
+}();
+
+int HexDigit(char c) { return kHexValues[static_cast<uint8_t>(c)]; }
 
 // Up to `maxDigits` hex digits from the front of `s`; nullopt when there are none
 // or more than that.
@@ -36,14 +41,14 @@ std::optional<uint32_t> TakeHexNumber(std::string_view& s, size_t maxDigits)
 {
     uint32_t number = 0;
     size_t digits = 0;
-    while (!s.empty() && HexDigit(s.front()) >= 0) {
-        if (++digits > maxDigits)
+    for (int digit; digits < s.size() && (digit = HexDigit(s[digits])) >= 0; ++digits) {
+        if (digits == maxDigits)
             return std::nullopt;
-        number = (number << 4) | static_cast<uint32_t>(HexDigit(s.front()));
-        s.remove_prefix(1);
+        number = (number << 4) | static_cast<uint32_t>(digit);
     }
     if (digits == 0)
         return std::nullopt;
+    s.remove_prefix(digits);
     return number;
 }
 

@@ -26,5 +26,33 @@ TEST(MemoryRegistry, ReadOnlyRegistryRefusesEveryWriteButReads)
     EXPECT_EQ(GetRegistryValue(RegRoot::LocalMachine, "K", RegValueKind::Integer, "v"), RegistryValue::Integer(1));
 }
 
+// Keys this big are searched through an index, which must follow every change.
+TEST(MemoryRegistry, BigKeysFindNamesInAnyCaseThroughChanges)
+{
+    MemoryKey key;
+    for (int i = 0; i < 300; ++i) {
+        key.SetValue("Value" + std::to_string(i), RawValue::Dword(static_cast<uint32_t>(i)));
+        key.AddSubkey("Sub" + std::to_string(i));
+    }
+    EXPECT_EQ(key.FindValue("VALUE123")->value, RawValue::Dword(123));
+    EXPECT_EQ(key.FindSubkey("sub299")->name, "Sub299");
+    EXPECT_EQ(key.FindValue("Value300"), nullptr);
+
+    ASSERT_TRUE(key.RemoveValue("value5"));
+    ASSERT_TRUE(key.RemoveSubkey("SUB5"));
+    EXPECT_EQ(key.FindValue("Value5"), nullptr);
+    EXPECT_EQ(key.FindSubkey("Sub5"), nullptr);
+    EXPECT_EQ(key.FindValue("Value299")->value, RawValue::Dword(299));
+    EXPECT_EQ(key.FindSubkey("Sub6")->name, "Sub6");
+
+    key.SetValue("VALUE7", RawValue::Dword(70));  // replaces, keeps name and place
+    EXPECT_EQ(key.values[6].name, "Value7");
+    EXPECT_EQ(key.values[6].value, RawValue::Dword(70));
+    key.values.push_back({"Appended", RawValue::Dword(1)});
+    EXPECT_NE(key.FindValue("appended"), nullptr);
+    EXPECT_EQ(key.values.size(), 300u);
+    EXPECT_EQ(key.subkeys.size(), 299u);
+}
+
 }  // namespace
 }  // namespace vx
