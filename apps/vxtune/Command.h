@@ -27,5 +27,7 @@ struct Command {
 std::vector<Command> CatalogueCommands();
 // url, distribution: the web links and the setup's distribution files.
 std::vector<Command> LinkCommands();
+// prefs, profile, set, apply, restore, journal: the stored profile and the engine.
+std::vector<Command> EngineCommands();
 
 }  // namespace vx::tune

@@ -21,7 +21,7 @@ constexpr bool kHasSystemRegistry = false;
 std::vector<Command> AllCommands()
 {
     std::vector<Command> commands;
-    for (auto group : {CatalogueCommands, LinkCommands})
+    for (auto group : {CatalogueCommands, LinkCommands, EngineCommands})
         for (Command& command : group())
             commands.push_back(std::move(command));
     return commands;
