@@ -60,8 +60,8 @@ enum class Change {
     Visible,
     Enabled,
     Caption,
-    Font,
-    Color,
+    TextFont,
+    BackColor,
     Checked,     // check boxes, radio buttons
     Text,        // edits, combo boxes, spin boxes, memos
     Items,       // combo boxes, list boxes
@@ -71,8 +71,8 @@ enum class Change {
     Style,       // push-like look, default button, read-only, border style ...
     Appearance,  // repaint: owner-drawn state changed
     Focus,       // Form::ActiveControl moved to this control
-    Region,      // forms: the window region
-    WindowState, // forms
+    WindowRegion, // forms
+    ShowState,    // forms: normal, minimised, maximised
     Input,       // forms: AcceptsInput() changed
 };
 

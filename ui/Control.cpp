@@ -162,8 +162,8 @@ const Font& Control::GetFont() const
 void Control::SetFont(const Font& font)
 {
     font_ = font;
-    Changed(Change::Font);
-    NotifyDescendants(Change::Font);
+    Changed(Change::TextFont);
+    NotifyDescendants(Change::TextFont);
 }
 
 Color Control::GetColor() const
@@ -176,8 +176,8 @@ Color Control::GetColor() const
 void Control::SetColor(Color color)
 {
     color_ = color;
-    Changed(Change::Color);
-    NotifyDescendants(Change::Color);
+    Changed(Change::BackColor);
+    NotifyDescendants(Change::BackColor);
 }
 
 bool Control::ShowHint() const
@@ -309,7 +309,7 @@ void Control::NotifyDescendants(Change change)
 
 void Control::AncestorChanged(Change change)
 {
-    if ((change == Change::Font && !ParentFont()) || (change == Change::Color && !ParentColor()))
+    if ((change == Change::TextFont && !ParentFont()) || (change == Change::BackColor && !ParentColor()))
         return;
     Changed(change);
     NotifyDescendants(change);

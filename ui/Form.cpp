@@ -81,13 +81,13 @@ void Form::SetTitleButtons(bool shown)
 void Form::SetWindowState(WindowState state)
 {
     windowState_ = state;
-    Changed(Change::WindowState);
+    Changed(Change::ShowState);
 }
 
 void Form::SetWindowRegion(std::optional<Region> region)
 {
     region_ = std::move(region);
-    Changed(Change::Region);
+    Changed(Change::WindowRegion);
 }
 
 void Form::Show()
@@ -221,11 +221,11 @@ void Form::Paint(Canvas& canvas)
         OnPaint(canvas);
 }
 
-void Form::NativeMoved(Point topLeft)
+void Form::NativePlaced(const Rect& bounds)
 {
-    movedNatively_ = true;
-    SetBounds(topLeft.x, topLeft.y, Width(), Height());
-    movedNatively_ = false;
+    placedNatively_ = true;
+    SetBounds(bounds);
+    placedNatively_ = false;
 }
 
 void Form::AdoptSubtree(Control& subtree)
@@ -261,7 +261,7 @@ void Form::Changed(Change change)
         ApplyShowPosition();
         CreatePeers();
     }
-    if (peer_ && !(change == Change::Bounds && movedNatively_))
+    if (peer_ && !(change == Change::Bounds && placedNatively_))
         peer_->Update(change);
     if (change != Change::Visible)
         return;

@@ -100,8 +100,9 @@ public:
     void DispatchMouse(const MouseEvent& event) { mouse_.Dispatch(event); }
     MouseRouter& Mouse() { return mouse_; }
     bool DispatchDialogChar(char c) { return HandleDialogChar(c); }
-    // The window system moved the window (a drag by the user or the system).
-    void NativeMoved(Point topLeft);
+    // The window system moved or sized the window (a drag, maximising): the new
+    // screen position and client size.
+    void NativePlaced(const Rect& bounds);
     // The focus moved to a native control (nullptr: to the form).
     void NativeFocusChanged(Control* control);
     // Controls join and leave the form.
@@ -134,7 +135,7 @@ private:
     bool scaled_ = true;
     std::optional<Region> region_;
     bool shownOnce_ = false;
-    bool movedNatively_ = false;
+    bool placedNatively_ = false;
     bool modal_ = false;
     ModalResult modalResult_ = ModalResult::None;
     Control* activeControl_ = nullptr;

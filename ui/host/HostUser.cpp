@@ -1,0 +1,241 @@
+#include "ui/host/HostUser.h"
+
+#include <stdexcept>
+
+#include "ui/CheckBox.h"
+#include "ui/ComboBox.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
+#include "ui/ListBox.h"
+#include "ui/OwnerDrawButton.h"
+#include "ui/RadioButton.h"
+#include "ui/SpinBox.h"
+#include "ui/host/HostBackend.h"
+#include "ui/host/HostPeers.h"
+
+namespace vx::ui {
+
+namespace {
+
+ShiftState Combine(ShiftState keys, ShiftState buttons)
+{
+    keys.left = buttons.left;
+    keys.right = buttons.right;
+    keys.middle = buttons.middle;
+    return keys;
+}
+
+// What the window system does when a native control is clicked.
+void NativeClick(Control& control)
+{
+    if (auto* button = dynamic_cast<ButtonControl*>(&control))
+        button->NativeClick();
+    else if (auto* check = dynamic_cast<CheckBox*>(&control))
+        check->NativeClick();
+    else if (auto* radio = dynamic_cast<RadioButton*>(&control))
+        radio->NativeClick();
+}
+
+}  // namespace
+
+Control& HostUser::Find(std::string_view name) const
+{
+    for (HostFormPeer* window : backend_.WindowsTopFirst()) {
+        Control* found = window->GetForm().FindControl(name);
+        if (found && found->IsShowing())
+            return *found;
+    }
+    throw std::logic_error("No control " + std::string(name) + " is showing");
+}
+
+Form& HostUser::ActiveForm() const
+{
+    for (HostFormPeer* window : backend_.WindowsTopFirst()) {
+        if (window->GetForm().AcceptsInput())
+            return window->GetForm();
+    }
+    throw std::logic_error("No window takes input");
+}
+
+void HostUser::MoveTo(Point screen, ShiftState keys)
+{
+    backend_.SetCursorPos(screen);
+    Send(MouseAction::Move, MouseButton::Left, keys);
+}
+
+void HostUser::Press(MouseButton button, ShiftState keys)
+{
+    buttons_ = buttons_.With(button);
+    Send(MouseAction::Down, button, keys);
+}
+
+void HostUser::Release(MouseButton button, ShiftState keys)
+{
+    buttons_ = buttons_.Without(button);
+    Send(MouseAction::Up, button, keys);
+}
+
+void HostUser::MoveTo(Control& control, std::optional<Point> local, ShiftState keys)
+{
+    MoveTo(ScreenPoint(control, local), keys);
+}
+
+void HostUser::Press(Control& control, MouseButton button, std::optional<Point> local, ShiftState keys)
+{
+    MoveTo(control, local, keys);
+    Press(button, keys);
+}
+
+void HostUser::Release(Control& control, MouseButton button, std::optional<Point> local, ShiftState keys)
+{
+    MoveTo(control, local, keys);
+    Release(button, keys);
+}
+
+void HostUser::Click(Control& control, std::optional<Point> local, ShiftState keys)
+{
+    Press(control, MouseButton::Left, local, keys);
+    Release(MouseButton::Left, keys);
+}
+
+void HostUser::PressAlt(char c)
+{
+    ActiveForm().DispatchDialogChar(c);
+}
+
+void HostUser::Focus(Control& control)
+{
+    Focused(control);
+}
+
+bool HostUser::Focused(Control& control)
+{
+    Form* form = Reachable(control);
+    if (form)
+        form->NativeFocusChanged(&control);
+    return form != nullptr;
+}
+
+void HostUser::Type(Control& control, std::string text)
+{
+    if (!Focused(control))
+        return;
+    if (auto* edit = dynamic_cast<Edit*>(&control))
+        edit->NativeTextChanged(std::move(text));
+    else if (auto* combo = dynamic_cast<ComboBox*>(&control))
+        combo->NativeTextChanged(std::move(text));
+    else if (auto* spin = dynamic_cast<SpinBox*>(&control))
+        spin->NativeTextChanged(std::move(text));
+    else
+        throw std::logic_error("Cannot type into " + control.Name());
+}
+
+void HostUser::Choose(Control& control, int index)
+{
+    if (!Focused(control))
+        return;
+    if (auto* combo = dynamic_cast<ComboBox*>(&control))
+        combo->NativeItemChosen(index);
+    else if (auto* list = dynamic_cast<ListBox*>(&control))
+        list->NativeItemChosen(index);
+    else
+        throw std::logic_error("No items to choose in " + control.Name());
+}
+
+void HostUser::Spin(SpinBox& spin, int direction)
+{
+    if (Focused(spin))
+        spin.NativeStep(direction);
+}
+
+Point HostUser::Cursor() const
+{
+    return backend_.CursorPos();
+}
+
+void HostUser::Send(MouseAction action, MouseButton button, ShiftState keys)
+{
+    captureWindow_ = Live(captureWindow_);
+    hoverWindow_ = Live(hoverWindow_);
+    const Point screen = backend_.CursorPos();
+    HostFormPeer* window = captureWindow_ ? captureWindow_ : WindowAt(screen);
+    if (hoverWindow_ && hoverWindow_ != window)
+        hoverWindow_->GetForm().DispatchMouse({MouseAction::Leave, button, {}, {}});
+    hoverWindow_ = window;
+    if (!window) {
+        ++ignored_;
+        return;
+    }
+    Form& form = window->GetForm();
+    const Point origin = window->ClientOrigin();
+    const MouseEvent event{action, button, Combine(keys, buttons_), {screen.x - origin.x, screen.y - origin.y}};
+    Control* target = form.Mouse().TargetAt(event.pos);
+    if (action == MouseAction::Down) {
+        captureWindow_ = window;
+        PressNative(*target, event);
+    } else if (action == MouseAction::Up) {
+        ReleaseNative(*target, event);
+    }
+    form.DispatchMouse(event);
+    if (action == MouseAction::Up && !buttons_.AnyButton())
+        captureWindow_ = nullptr;
+}
+
+void HostUser::PressNative(Control& target, const MouseEvent& event)
+{
+    if (event.button != MouseButton::Left || !target.IsNative())
+        return;
+    leftOnNative_ = true;
+    target.OwningForm()->NativeFocusChanged(&target);
+    if (auto* drawn = dynamic_cast<OwnerDrawButton*>(&target))
+        drawn->NativePressed(true);
+}
+
+// A native button clicks when the left button is released over it.
+void HostUser::ReleaseNative(Control& target, const MouseEvent& event)
+{
+    if (event.button != MouseButton::Left || !leftOnNative_)
+        return;
+    leftOnNative_ = false;
+    if (!target.IsNative())
+        return;
+    if (auto* drawn = dynamic_cast<OwnerDrawButton*>(&target))
+        drawn->NativePressed(false);
+    if (target.ClientRect().Contains(target.FromForm(event.pos)))
+        NativeClick(target);
+}
+
+HostFormPeer* HostUser::WindowAt(Point screen) const
+{
+    for (HostFormPeer* window : backend_.WindowsTopFirst()) {
+        if (window->Hits(screen))
+            return window->GetForm().AcceptsInput() ? window : nullptr;
+    }
+    return nullptr;
+}
+
+HostFormPeer* HostUser::Live(HostFormPeer* peer) const
+{
+    return backend_.IsLive(peer) ? peer : nullptr;
+}
+
+Form* HostUser::Reachable(Control& control)
+{
+    Form* form = control.OwningForm();
+    if (form && form->Peer() && control.IsShowing() && control.IsEnabledInTree() && form->AcceptsInput())
+        return form;
+    ++ignored_;
+    return nullptr;
+}
+
+Point HostUser::ScreenPoint(Control& control, std::optional<Point> local) const
+{
+    Form* form = control.OwningForm();
+    if (!form || !form->Peer())
+        throw std::logic_error("Control " + control.Name() + " is on no shown window");
+    const Point at = control.ToForm(local.value_or(Point{control.Width() / 2, control.Height() / 2}));
+    const Point origin = form->Peer()->ClientOrigin();
+    return {origin.x + at.x, origin.y + at.y};
+}
+
+}  // namespace vx::ui
