@@ -1,6 +1,7 @@
 #include "common/DispatchAddress.h"
 
 #include "common/DecimalText.h"
+#include "common/NameIndex.h"
 #include "common/RegistryCalls.h"
 
 namespace vx {
@@ -8,13 +9,7 @@ namespace {
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix)
 {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (text.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (lower(text[i]) != prefix[i])
-            return false;
-    return true;
+    return text.size() >= prefix.size() && NamesEqual(text.substr(0, prefix.size()), prefix);
 }
 
 bool IsUnreserved(unsigned char c)
