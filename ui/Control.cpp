@@ -16,9 +16,12 @@ const Font& DefaultFont()
 
 }  // namespace
 
-Control::Control(Control* parent)
+// No virtual calls here either: a native control's window comes when its form
+// is next shown (Form::Show adopts every control without one).
+Control::Control(Control* parent) : parent_(parent)
 {
-    SetParent(parent);
+    if (parent_)
+        parent_->AddChild(*this);
 }
 
 Control::~Control()

@@ -275,9 +275,10 @@ void Form::Changed(Change change)
 
 void Form::CreatePeers()
 {
-    if (peer_ || !app_)
+    if (!app_)
         return;
-    peer_ = app_->GetBackend().CreateFormPeer(*this);
+    if (!peer_)
+        peer_ = app_->GetBackend().CreateFormPeer(*this);
     for (Control* child : Children())
         AdoptSubtree(*child);
 }

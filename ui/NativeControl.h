@@ -2,7 +2,8 @@
 // A control that the window system shows as a child window of its form (a
 // button, an edit box, a list ...). The portable object holds the state; its
 // peer mirrors every change, and the backend reports the user's actions through
-// the Native* members of the derived classes.
+// the Native* members of the derived classes. The window is made when the form
+// is shown, or when the control is given a parent on a shown form.
 #include <memory>
 
 #include "ui/Control.h"

@@ -158,7 +158,7 @@ void HostUser::Send(MouseAction action, MouseButton button, ShiftState keys)
     captureWindow_ = Live(captureWindow_);
     hoverWindow_ = Live(hoverWindow_);
     const Point screen = backend_.CursorPos();
-    HostFormPeer* window = captureWindow_ ? captureWindow_ : WindowAt(screen);
+    HostFormPeer* window = captureWindow_ && captureWindow_->GetForm().AcceptsInput() ? captureWindow_ : WindowAt(screen);
     if (hoverWindow_ && hoverWindow_ != window)
         hoverWindow_->GetForm().DispatchMouse({MouseAction::Leave, button, {}, {}});
     hoverWindow_ = window;
@@ -170,15 +170,17 @@ void HostUser::Send(MouseAction action, MouseButton button, ShiftState keys)
     const Point origin = window->ClientOrigin();
     const MouseEvent event{action, button, Combine(keys, buttons_), {screen.x - origin.x, screen.y - origin.y}};
     Control* target = form.Mouse().TargetAt(event.pos);
-    if (action == MouseAction::Down) {
+    // The capture ends before the release is handled: its click may run a modal window.
+    if (action == MouseAction::Down)
         captureWindow_ = window;
-        PressNative(*target, event);
-    } else if (action == MouseAction::Up) {
-        ReleaseNative(*target, event);
-    }
-    form.DispatchMouse(event);
-    if (action == MouseAction::Up && !buttons_.AnyButton())
+    else if (action == MouseAction::Up && !buttons_.AnyButton())
         captureWindow_ = nullptr;
+    // As on Windows: the mouse message first, then the native control's notification.
+    if (action == MouseAction::Down)
+        PressNative(*target, event);
+    form.DispatchMouse(event);
+    if (action == MouseAction::Up)
+        ReleaseNative(*target, event);
 }
 
 void HostUser::PressNative(Control& target, const MouseEvent& event)
