@@ -81,7 +81,7 @@ std::optional<std::string> SaveRegFile(const MemoryRegistry& registry, const std
 {
     namespace fs = std::filesystem;
     if (HoldsUnwritableName(registry))
-        return path + ": not saved: a key or value name holds a line break";
+        return path + ": not saved: a name no .reg file can hold (empty key name or line break)";
     const std::string text = FormatRegedit4(registry);
     const std::string temporary = path + ".saving";
     {

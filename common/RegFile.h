@@ -23,7 +23,8 @@ std::optional<std::string> LoadRegFile(MemoryRegistry& registry, const std::stri
 // The whole registry as REGEDIT4 text.
 std::string FormatRegedit4(const MemoryRegistry& registry);
 
-// Whether a key or value name holds a line break, which no .reg file can carry.
+// Whether a key or value name holds a line break, or a key name is empty:
+// no .reg file can carry those.
 bool HoldsUnwritableName(const MemoryRegistry& registry);
 
 // Writes FormatRegedit4 to a temporary file beside `path` and renames it over,

@@ -126,7 +126,7 @@ bool HoldsUnwritableName(const MemoryKey& key)
         if (HasLineBreak(value.name))
             return true;
     for (const auto& sub : key.subkeys)
-        if (HasLineBreak(sub->name) || HoldsUnwritableName(*sub))
+        if (sub->name.empty() || HasLineBreak(sub->name) || HoldsUnwritableName(*sub))
             return true;
     return false;
 }

@@ -339,6 +339,9 @@ TEST_F(RegFileOnDisk, RefusesToSaveNamesNoRegFileCanHold)
         registry.Create(RegRoot::LocalMachine, name);
         EXPECT_TRUE(SaveRegFile(registry, path).has_value()) << name;
     }
+    MemoryRegistry emptyName;
+    emptyName.Create(RegRoot::LocalMachine, "K").AddSubkey("");
+    EXPECT_TRUE(SaveRegFile(emptyName, path).has_value());
     std::ifstream in(path);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "REGEDIT4\n");
     EXPECT_EQ(EntryCount(), 1u);
