@@ -225,7 +225,7 @@ bool DeleteRestoreEntry(std::string_view prefix)
 {
     auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::ReadWrite);
     if (!store)
-        return true;
+        return !RegKeyExists(RegRoot::LocalMachine, StoreKey);
     StoredRecord record = ReadRecord(*store, prefix);
     if (record.flag.empty()) {
         DeleteFields(*store, prefix, 1);
