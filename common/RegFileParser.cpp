@@ -1,5 +1,6 @@
 #include "common/RegFileParser.h"
 
+#include <algorithm>
 #include <array>
 
 #include "common/MemoryRegistry.h"
@@ -115,7 +116,14 @@ public:
 private:
     [[noreturn]] void Fail(std::string what) { throw SyntaxError{lines_.Number(), std::move(what)}; }
 
-    void ParseKeyLine(std::string_view line)
+    struct KeyName {
+        bool deletion;
+        RegRoot root;
+        std::string_view path;  // empty for the root itself
+    };
+
+    // "[ROOT\path]" or "[-ROOT\path]", with nothing but blanks after it.
+    KeyName SplitKeyLine(std::string_view line)
     {
         size_t close = line.rfind(']');
         if (close == std::string_view::npos)
@@ -125,29 +133,35 @@ private:
         if (!after.empty())
             Fail("unexpected text after the key name");
         std::string_view name = line.substr(1, close - 1);
-        bool deletion = !name.empty() && name.front() == '-';
+        bool deletion = name.starts_with('-');
         if (deletion)
             name.remove_prefix(1);
-        size_t cut = name.find('\\');
+        size_t cut = std::min(name.find('\\'), name.size());
         std::string_view rootName = name.substr(0, cut);
         std::optional<RegRoot> root = RootByName(rootName);
         if (!root)
             Fail("unknown root key \"" + std::string(rootName) + "\"");
-        std::string_view path = cut == std::string_view::npos ? std::string_view() : name.substr(cut + 1);
-        if (cut != std::string_view::npos &&
-            (path.empty() || path.front() == '\\' || path.back() == '\\' || path.find("\\\\") != std::string_view::npos))
+        if (cut < name.size() && HasEmptyPart(name.substr(cut + 1)))
             Fail("empty key name in the path");
-        if (deletion) {
-            if (path.empty())
-                Fail("a root key cannot be deleted");
-            if (sink_)
-                sink_->DeleteKey(*root, path);
-            inKey_ = false;
-            return;
-        }
-        if (sink_)
-            sink_->OpenKey(*root, path);
-        inKey_ = true;
+        return {deletion, *root, name.substr(std::min(cut + 1, name.size()))};
+    }
+
+    static bool HasEmptyPart(std::string_view path)
+    {
+        return path.empty() || path.front() == '\\' || path.back() == '\\' ||
+               path.find("\\\\") != std::string_view::npos;
+    }
+
+    void ParseKeyLine(std::string_view line)
+    {
+        KeyName key = SplitKeyLine(line);
+        if (key.deletion && key.path.empty())
+            Fail("a root key cannot be deleted");
+        if (sink_ && key.deletion)
+            sink_->DeleteKey(key.root, key.path);
+        else if (sink_)
+            sink_->OpenKey(key.root, key.path);
+        inKey_ = !key.deletion;
     }
 
     void ParseValueLine(std::string_view line)
