@@ -43,6 +43,13 @@ MemoryRegistry BuildSoftwareHive()
     return registry;
 }
 
+}  // namespace
+
+std::string LargeFilePath()
+{
+    return (std::filesystem::temp_directory_path() / "vx-regfile-benchmark.reg").string();
+}
+
 struct BenchFile {
     std::string path;
     size_t size = 0;
@@ -52,7 +59,7 @@ const BenchFile& LargeFile()
 {
     static const BenchFile file = [] {
         BenchFile made;
-        made.path = (std::filesystem::temp_directory_path() / "vx-regfile-benchmark.reg").string();
+        made.path = LargeFilePath();
         if (auto error = SaveRegFile(BuildSoftwareHive(), made.path))
             throw std::runtime_error(*error);
         made.size = std::filesystem::file_size(made.path);
@@ -60,6 +67,8 @@ const BenchFile& LargeFile()
     }();
     return file;
 }
+
+namespace {
 
 void LoadLargeFile(benchmark::State& state)
 {
@@ -107,4 +116,14 @@ BENCHMARK(SaveLargeFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 }  // namespace
 }  // namespace vx
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ignored;
+    std::filesystem::remove(vx::LargeFilePath(), ignored);
+    return 0;
+}
