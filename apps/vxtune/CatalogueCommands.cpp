@@ -44,12 +44,7 @@ int ShowReadings(CommandContext& c)
 
 int DumpRegistry(CommandContext& c)
 {
-    auto* memory = dynamic_cast<MemoryRegistry*>(&CurrentRegistry());
-    if (!memory) {
-        c.err << "vxtune: dump needs --registry FILE\n";
-        return ExitUsage;
-    }
-    c.out << FormatRegedit4(*memory);
+    c.out << FormatRegedit4(*c.registryFile);
     return ExitOk;
 }
 
@@ -60,7 +55,7 @@ std::vector<Command> CatalogueCommands()
     return {
         {"platform", "", 0, 0, ShowPlatform},
         {"show", "", 0, 0, ShowReadings},
-        {"dump", "", 0, 0, DumpRegistry},
+        {"dump", "", 0, 0, DumpRegistry, true},
     };
 }
 

@@ -5,6 +5,10 @@
 #include <string_view>
 #include <vector>
 
+namespace vx {
+class MemoryRegistry;
+}
+
 namespace vx::tune {
 
 enum ExitCode { ExitOk = 0, ExitFailure = 1, ExitUsage = 2, ExitRegistryFile = 3 };
@@ -13,6 +17,7 @@ struct CommandContext {
     std::vector<std::string> args;  // the command's own arguments
     std::ostream& out;
     std::ostream& err;
+    MemoryRegistry* registryFile = nullptr;  // the --registry FILE's registry, when given
 };
 
 struct Command {
@@ -21,6 +26,7 @@ struct Command {
     size_t minArgs = 0;
     size_t maxArgs = 0;
     std::function<int(CommandContext&)> run;
+    bool needsRegistryFile = false;  // a usage error without --registry FILE
 };
 
 // Each group of commands lives in its own file.

@@ -20,6 +20,7 @@ public:
     // file is an empty registry).
     std::optional<std::string> Load();
     std::optional<std::string> SaveIfChanged();
+    MemoryRegistry& Registry() { return registry_; }
 
 private:
     std::string path_;

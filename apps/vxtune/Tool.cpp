@@ -33,7 +33,8 @@ void PrintUsage(std::ostream& err, const std::vector<Command>& commands)
         << "VERSION: " << OsVersionNames() << "\n"
         << "commands:";
     for (const Command& command : commands)
-        err << "\n  " << command.name << (command.synopsis.empty() ? "" : " ") << command.synopsis;
+        err << "\n  " << command.name << (command.synopsis.empty() ? "" : " ") << command.synopsis
+            << (command.needsRegistryFile ? "  (needs --registry FILE)" : "");
     err << "\n";
 }
 
@@ -61,6 +62,8 @@ std::string CheckCommand(const Options& options, const Command* command)
         return "wrong arguments for " + options.command;
     if (!options.registryFile && !kHasSystemRegistry)
         return "--registry FILE is required on this system";
+    if (!options.registryFile && command->needsRegistryFile)
+        return options.command + " needs --registry FILE";
     return "";
 }
 
@@ -96,7 +99,7 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
     ScopedPlatformKind freshStart(PlatformKind::Unknown);
     DetectPlatform();
-    CommandContext context{options->args, out, err};
+    CommandContext context{options->args, out, err, file ? &file->Registry() : nullptr};
     int status = command->run(context);
     out.flush();
 
