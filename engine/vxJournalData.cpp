@@ -19,8 +19,9 @@ bool IsFourByteDword(const RawValue& value) { return value.type == RegType::Dwor
 
 std::optional<SavedValue> SaveValue(const RawValue& current)
 {
+    // The bytes as they are: a text without its terminating zero comes back the same.
     if (current.type == RegType::Sz)
-        return SavedValue{std::string(StringTypeText), RawValue::Text(TextOfStringData(current.data))};
+        return SavedValue{std::string(StringTypeText), current};
     if (IsFourByteDword(current))
         return SavedValue{std::string(IntegerTypeText), current};
     for (const auto& [type, text] : kRawTypes)
@@ -34,9 +35,11 @@ std::optional<RawValue> RestoredValue(std::string_view typeText, const std::opti
     if (!saved)
         return std::nullopt;
     if (typeText == StringTypeText) {
-        if (saved->type != RegType::Sz && saved->type != RegType::ExpandSz)
-            return std::nullopt;
-        return RawValue::Text(TextOfStringData(saved->data));
+        if (saved->type == RegType::Sz)
+            return *saved;
+        if (saved->type == RegType::ExpandSz)
+            return RawValue::Text(TextOfStringData(saved->data));
+        return std::nullopt;
     }
     if (typeText == IntegerTypeText)
         return IsFourByteDword(*saved) ? std::optional<RawValue>(*saved) : std::nullopt;

@@ -123,6 +123,8 @@ TEST_F(OriginalSettings, EachRecordableTypeRestoresByteForByte)
 {
     const std::pair<RawValue, const char*> cases[] = {
         {RawValue::Text("1460"), "String"},
+        {RawValue{RegType::Sz, {'1', '4'}}, "String"},  // without its terminating zero
+        {RawValue{RegType::Sz, {}}, "String"},
         {RawValue::Dword(1), "Integer"},
         {RawValue::Dword(0xFFFFFFFF), "Integer"},
         {RawValue::Binary({0xde, 0xad, 0x00, 0x01}), "Binary"},

@@ -33,13 +33,14 @@ public:
     RawValue AnyValue()
     {
         std::string number = FormatDecimal(Pick(70000));
-        switch (Pick(9)) {
+        switch (Pick(10)) {
         case 0: case 1: return RawValue::Text(number);
         case 2: case 3: return RawValue::Dword(static_cast<uint32_t>(Pick(70000)));
         case 4: return RawValue::Text("not a number");
         case 5: return RawValue::Binary({static_cast<uint8_t>(Pick(256)), 0, static_cast<uint8_t>(Pick(256))});
         case 6: return RawValue::Text(number, RegType::ExpandSz);
         case 7: return RawValue{RegType::MultiSz, {'1', 0, '2', 0, 0}};
+        case 8: return RawValue{RegType::Sz, {'1', '5'}};  // a text without its terminating zero
         default: return RawValue{static_cast<RegType>(Pick(2) ? 0 : 11), {1, 2, 3, 4, 5, 6, 7, 8}};
         }
     }
