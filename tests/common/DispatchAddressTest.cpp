@@ -50,7 +50,8 @@ const Case kCases[] = {
     {"disp and mo where the setup puts them are not used",
      {{kProduct, "disp", "http://dist.example/"}, {kMaker, "mo", "aff"}}, -1, "41609",
      kDefault + "?pc=41609&rc=-1"},
-    {"query values are encoded", {{kProduct, "cd", "a&b c#d=e\x01/\xE9"}}, 1, "", kDefault + "?rc=1&cd=a%26b%20c%23d%3De%01%2F%E9"},
+    {"query values are encoded", {{kProduct, "cd", "a&b c#d=e\x01/\xE9"}}, 1, "",
+     kDefault + "?rc=1&cd=a%26b%20c%23d%3De%01%2F%E9"},
     {"ordinary values unchanged", {{kProduct, "dcc", "Dist-01_v2.x~"}}, 1, "", kDefault + "?rc=1&dcc=Dist-01_v2.x~"},
 };
 

@@ -24,7 +24,8 @@ protected:
     }
     void Store(const char* name, const std::string& text)
     {
-        SetRegistryValue(RegRoot::LocalMachine, kProduct, true, RegistryValue::String(text), name, RegValueKind::String);
+        SetRegistryValue(RegRoot::LocalMachine, kProduct, true, RegistryValue::String(text), name,
+                         RegValueKind::String);
     }
 
     MemoryRegistry registry;

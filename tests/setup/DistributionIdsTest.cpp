@@ -85,7 +85,8 @@ TEST_F(DistributionIdsTest, KeysMissingFromDefsFileClearTheirValues)
 {
     SetRegistryValue(RegRoot::LocalMachine, kProduct, true, RegistryValue::String("old"), "cd", RegValueKind::String);
     SetRegistryValue(RegRoot::LocalMachine, kMaker, true, RegistryValue::String("old"), "mo", RegValueKind::String);
-    for (const std::string& bytes : {std::string("[Distribution]\ndcc=7\ndrc=8\n"), test::Utf16Le("[Distribution]\r\ndcc=7\r\ndrc=8")}) {
+    const std::string lf = "[Distribution]\ndcc=7\ndrc=8\n";
+    for (const std::string& bytes : {lf, test::Utf16Le("[Distribution]\r\ndcc=7\r\ndrc=8")}) {
         dir.Write("Defs.ini", bytes);
         ReadDistributionIds(dir.Prefix());
         EXPECT_EQ(Stored(kProduct, "dcc"), "7");

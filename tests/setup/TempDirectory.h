@@ -1,5 +1,6 @@
 #pragma once
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>

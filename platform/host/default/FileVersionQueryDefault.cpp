@@ -10,7 +10,8 @@ FileVersionQuery& DefaultService<FileVersionQuery>()
 {
     static HostFileVersionQuery query = [] {
         HostFileVersionQuery running;
-        running.Set(RunningProgramFile(), {VX_VERSION_MAJOR, VX_VERSION_MINOR, VX_VERSION_PATCH, VX_VERSION_TWEAK});
+        running.Set(DefaultService<ProgramFile>().FullName(),
+                    {VX_VERSION_MAJOR, VX_VERSION_MINOR, VX_VERSION_PATCH, VX_VERSION_TWEAK});
         return running;
     }();
     return query;
