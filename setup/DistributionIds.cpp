@@ -56,6 +56,12 @@ void ReadDistributionIds(const std::string& directory)
     ReadDefsFile(directory + "Defs.ini");
 }
 
-void ReadDistributionIds() { ReadDistributionIds(platform::DirectoryOf(platform::RunningProgramFile())); }
+void ReadDistributionIds()
+{
+    // Without the program's own directory the files would be looked for wherever we happen to be.
+    const std::string directory = platform::DirectoryOf(platform::RunningProgramFile());
+    if (!directory.empty())
+        ReadDistributionIds(directory);
+}
 
 }  // namespace vx::setup

@@ -7,7 +7,7 @@ namespace vx::setup {
 // `directory` (ending in a separator). A missing file writes nothing.
 void ReadDistributionIds(const std::string& directory);
 
-// The same for the setup program's own directory.
+// The same for the setup program's own directory; nothing when it is unknown.
 void ReadDistributionIds();
 
 }  // namespace vx::setup

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <filesystem>
 #include <string>
 
 #include "common/MemoryRegistry.h"
@@ -113,6 +113,18 @@ TEST_F(DistributionIdsTest, ReadsFromTheProgramsOwnDirectory)
     platform::ScopedService<platform::ProgramFile> running(program);
     ReadDistributionIds();
     EXPECT_EQ(Stored(kProduct, "sid"), "23");
+}
+
+TEST_F(DistributionIdsTest, UnknownProgramDirectoryReadsNothing)
+{
+    dir.Write("SID.txt", "23\n");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Prefix());
+    platform::HostProgramFile unknown("");
+    platform::ScopedService<platform::ProgramFile> running(unknown);
+    ReadDistributionIds();
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(Stored(kProduct, "sid"), std::nullopt);
 }
 
 }  // namespace
