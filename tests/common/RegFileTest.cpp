@@ -145,6 +145,35 @@ TEST(RegFileLoad, Version5FileIsNarrowedToAnsiText)
     EXPECT_EQ(ValueAt(registry, RegRoot::CurrentUser, "K\xE9y", "raw"), Raw(RegType::Binary, {'a', 0}));
 }
 
+// Exported by Wine's regedit: UTF-16LE, CRLF, wrapped hex lines, UTF-16 hex(2)/hex(7) data.
+TEST(RegFileLoad, ReadsARegeditExportAndWrapsHexAsItDoes)
+{
+    MemoryRegistry registry;
+    ASSERT_EQ(LoadRegFile(registry, VX_SOURCE_DIR "/tests/common/data/wine-regedit-export.reg"), std::nullopt);
+    const char* key = "Software\\VxExport\\Sub Key";
+    std::vector<uint8_t> blob(48);
+    for (size_t i = 0; i < blob.size(); ++i)
+        blob[i] = static_cast<uint8_t>(i);
+    const std::pair<const char*, RawValue> expected[] = {
+        {"", RawValue::Text("default")},
+        {"Text", RawValue::Text("Quorvex \"quoted\" \\ back")},
+        {"Path", RawValue::Text("%SystemRoot%\\system32", RegType::ExpandSz)},
+        {"List", Raw(RegType::MultiSz, {'o', 'n', 'e', 0, 't', 'w', 'o', 0, 0})},
+        {"Number", RawValue::Dword(1500)},
+        {"Blob", RawValue::Binary(blob)},
+    };
+    for (const auto& [name, value] : expected)
+        EXPECT_EQ(ValueAt(registry, RegRoot::CurrentUser, key, name), value) << name;
+    EXPECT_EQ(ValueAt(registry, RegRoot::CurrentUser, "Software\\VxExport\\Empty", ""), RawValue::Text(""));
+
+    const std::string text = FormatRegedit4(registry);
+    EXPECT_NE(text.find("\"Blob\"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,15,\\\n"
+                        "  16,17,18,19,1a,1b,1c,1d,1e,1f,20,21,22,23,24,25,26,27,28,29,2a,2b,2c,2d,2e,\\\n"
+                        "  2f\n"),
+              std::string::npos)
+        << text;
+}
+
 struct BadCase {
     const char* text;
     const char* error;
