@@ -33,7 +33,13 @@ std::string ReadText(std::string_view keyPath, std::string_view valueName)
 
 bool IsWebAddress(std::string_view text)
 {
-    return StartsWithIgnoringCase(text, "http://") || StartsWithIgnoringCase(text, "https://");
+    if (!StartsWithIgnoringCase(text, "http://") && !StartsWithIgnoringCase(text, "https://"))
+        return false;
+    // The browser gets the address on its command line: a blank or a quote would add arguments.
+    for (char c : text)
+        if (c <= ' ' || c > '~' || c == '"')
+            return false;
+    return true;
 }
 
 std::string PercentEncoded(std::string_view value)

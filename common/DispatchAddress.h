@@ -11,7 +11,8 @@ inline constexpr std::string_view ProductCode = "41609";
 inline constexpr std::string_view DefaultDispatchPage = "http://www.quorvex.example/php/disp0201.php";
 
 // Only web addresses may serve as the base: the shell would start a program that
-// any other text named.
+// any other text named. An address holding blanks, quotes, control or non-ASCII
+// characters is refused too, as it could smuggle arguments to the browser.
 bool IsWebAddress(std::string_view text);
 
 // The value with every byte but the unreserved ones (letters, digits, "-._~")

@@ -47,6 +47,8 @@ const Case kCases[] = {
     {"a program is no base", {{kMaker, "disp", "C:\\Windows\\calc.exe"}}, 1, "", kDefault + "?rc=1"},
     {"a file address is no base", {{kMaker, "disp", "file:///C:/x.exe"}}, 1, "", kDefault + "?rc=1"},
     {"a bare host is no base", {{kMaker, "disp", "www.dist.example"}}, 1, "", kDefault + "?rc=1"},
+    {"an address with browser arguments is no base", {{kMaker, "disp", "http://a\" --flag \"b"}}, 1, "",
+     kDefault + "?rc=1"},
     {"disp and mo where the setup puts them are not used",
      {{kProduct, "disp", "http://dist.example/"}, {kMaker, "mo", "aff"}}, -1, "41609",
      kDefault + "?pc=41609&rc=-1"},
@@ -79,7 +81,9 @@ TEST(IsWebAddress, AcceptsOnlyHttpAndHttps)
 {
     EXPECT_TRUE(IsWebAddress("http://a"));
     EXPECT_TRUE(IsWebAddress("Https://a"));
-    for (const char* text : {"", "http:", "http:/a", "ftp://a", " http://a", "mailto:a@b", "notepad.exe"})
+    EXPECT_TRUE(IsWebAddress("http://a.example:8080/p/q.php?x=1&y=%20#top"));
+    for (const char* text : {"", "http:", "http:/a", "ftp://a", " http://a", "mailto:a@b", "notepad.exe",
+                             "http://a\" -new-window", "http://a b", "http://a\tb", "http://a\nb", "http://\xE9.example"})
         EXPECT_FALSE(IsWebAddress(text)) << text;
 }
 
