@@ -20,6 +20,12 @@ std::string HexPairs(const std::vector<uint8_t>& bytes)
 
 }  // namespace
 
+JournalRecord ReadJournalRecord(const RegistryKey& store, std::string_view prefix)
+{
+    auto text = [&](int field) { return store.ReadString(RestoreFieldName(prefix, field)).value_or(""); };
+    return {0, text(1), text(2), text(3), text(4), text(5), store.ReadValue(RestoreFieldName(prefix, 6))};
+}
+
 std::vector<JournalRecord> ReadJournal()
 {
     std::vector<JournalRecord> records;
@@ -30,11 +36,10 @@ std::vector<JournalRecord> ReadJournal()
     int32_t last = counter ? static_cast<int32_t>(*counter) : 0;
     for (int32_t n = 1; n <= last; ++n) {
         std::string prefix = RestoreRecordPrefix(n);
-        auto text = [&](int field) { return store->ReadString(RestoreFieldName(prefix, field)).value_or(""); };
         if (!store->ValueExists(RestoreFieldName(prefix, 1)))
             continue;
-        records.push_back({n, text(1), text(2), text(3), text(4), text(5),
-                           store->ReadValue(RestoreFieldName(prefix, 6))});
+        records.push_back(ReadJournalRecord(*store, prefix));
+        records.back().number = n;
     }
     return records;
 }

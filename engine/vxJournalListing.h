@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/RegistryBackend.h"
@@ -14,6 +15,10 @@ struct JournalRecord {
     std::string existed, rootText, keyPath, valueName, typeText;
     std::optional<RawValue> data;  // the "_6" field
 };
+
+// The fields of the record with this prefix (S001); missing fields are empty.
+// The number is left 0.
+JournalRecord ReadJournalRecord(const RegistryKey& store, std::string_view prefix);
 
 // Records 1 to "Counter" that exist, oldest first.
 std::vector<JournalRecord> ReadJournal();

@@ -5,6 +5,7 @@
 
 #include "common/DecimalText.h"
 #include "engine/vxJournalData.h"
+#include "engine/vxJournalListing.h"
 #include "engine/vxRegistryKeys.h"
 #include "platform/MessageBoxes.h"
 
@@ -53,12 +54,17 @@ int32_t NextRecordNumber(const RegistryKey& store)
     return std::max(last, 0) + 1;
 }
 
+void DeleteFields(RegistryKey& store, std::string_view prefix, int last)
+{
+    for (int field = 1; field <= last; ++field)
+        store.DeleteValue(RestoreFieldName(prefix, field));
+}
+
 // Takes back a record that could not be written whole, so no half record is
 // ever walked.
 void DropPartialRecord(RegistryKey& store, const std::string& prefix, int32_t previousCounter)
 {
-    for (int field = 1; field <= kFieldCount; ++field)
-        store.DeleteValue(RestoreFieldName(prefix, field));
+    DeleteFields(store, prefix, kFieldCount);
     store.WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(previousCounter)));
 }
 
@@ -75,28 +81,10 @@ bool Exists(RegRoot root, std::string_view keyPath, std::string_view valueName)
     return valueName.empty() ? RegKeyExists(root, keyPath) : RegValueExists(root, keyPath, valueName);
 }
 
-struct StoredRecord {
-    std::string flag, rootText, keyPath, valueName, typeText;
-    std::optional<RawValue> data;
-};
-
-StoredRecord ReadRecord(const RegistryKey& store, std::string_view prefix)
-{
-    auto field = [&](int n) { return RestoreFieldName(prefix, n); };
-    return {TextField(store, field(1)), TextField(store, field(2)), TextField(store, field(3)),
-            TextField(store, field(4)), TextField(store, field(5)), store.ReadValue(field(6))};
-}
-
-void DeleteFields(RegistryKey& store, std::string_view prefix, int last)
-{
-    for (int field = 1; field <= last; ++field)
-        store.DeleteValue(RestoreFieldName(prefix, field));
-}
-
 // Puts back the state a record holds; false when it could not be written.
-bool UndoRecord(RegRoot root, const StoredRecord& record)
+bool UndoRecord(RegRoot root, const JournalRecord& record)
 {
-    if (record.flag == "0") {
+    if (record.existed == "0") {
         if (record.valueName.empty())
             RegDeleteKeyIfPresent(root, record.keyPath);
         else
@@ -226,8 +214,8 @@ bool DeleteRestoreEntry(std::string_view prefix)
     auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::ReadWrite);
     if (!store)
         return !RegKeyExists(RegRoot::LocalMachine, StoreKey);
-    StoredRecord record = ReadRecord(*store, prefix);
-    if (record.flag.empty()) {
+    JournalRecord record = ReadJournalRecord(*store, prefix);
+    if (record.existed.empty()) {
         DeleteFields(*store, prefix, 1);
         return true;
     }
@@ -237,7 +225,7 @@ bool DeleteRestoreEntry(std::string_view prefix)
         platform::ShowPlainMessage("Unexpected root key in DeleteRestoreEntry with \"" + std::string(prefix));
         return true;
     }
-    if (record.flag != "0" && !IsRestorableType(record.typeText)) {
+    if (record.existed != "0" && !IsRestorableType(record.typeText)) {
         DeleteFields(*store, prefix, 4);
         platform::ShowPlainMessage("Unexpected data type in " + std::string(prefix) + "_5");
         return true;
