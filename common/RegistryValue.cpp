@@ -109,7 +109,7 @@ std::string RegistryValue::ToText() const
     if (auto* n = std::get_if<int32_t>(&data_))
         return FormatDecimal(*n);
     if (auto* b = std::get_if<bool>(&data_))
-        return *b ? "True" : "False";
+        return *b ? "1" : "0";
     std::ostringstream out;
     out << std::get<double>(data_);
     return out.str();

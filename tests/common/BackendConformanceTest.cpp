@@ -58,6 +58,8 @@ TEST_P(BackendConformance, TypedValuesAreStoredAndReadByKind)
         {"boolean false", V::Boolean(false), K::Boolean, true, RawValue::Dword(0), K::Boolean, V::Boolean(false)},
         {"DWORD 5 as Boolean", V::Integer(5), K::Integer, true, RawValue::Dword(5), K::Boolean, V::Boolean(true)},
         {"boolean as Integer", V::Boolean(true), K::Boolean, true, RawValue::Dword(1), K::Integer, V::Integer(1)},
+        {"boolean with the String kind", V::Boolean(true), K::String, true, RawValue::Text("1"), K::String,
+         V::String("1")},
         {"DWORD read as String", V::Integer(3), K::Integer, true, RawValue::Dword(3), K::String, V::String("")},
         {"text", V::String("Quorvex"), K::String, true, RawValue::Text("Quorvex"), K::String, V::String("Quorvex")},
         {"empty text", V::String(""), K::String, true, RawValue::Text(""), K::String, V::String("")},

@@ -42,6 +42,8 @@ TEST(RegistryValue, ConvertsToTextAndBoolean)
     EXPECT_EQ(RegistryValue::Integer(-32).ToText(), "-32");
     EXPECT_EQ(RegistryValue::Integer(INT32_MIN).ToText(), "-2147483648");
     EXPECT_EQ(RegistryValue::String("x").ToText(), "x");
+    EXPECT_EQ(RegistryValue::Boolean(true).ToText(), "1");
+    EXPECT_EQ(RegistryValue::Boolean(false).ToText(), "0");
     const std::pair<RegistryValue, std::optional<bool>> booleans[] = {
         {RegistryValue::Integer(5), true},         {RegistryValue::Integer(0), false},
         {RegistryValue::String("1"), true},        {RegistryValue::String("0"), false},
