@@ -24,6 +24,7 @@ Application::Application(Backend& backend) : backend_(backend), previous_(Curren
 
 Application::~Application()
 {
+    hints_.reset();
     hintWindow_.reset();
     ownedForms_.clear();
     for (Form* form : forms_)
@@ -74,6 +75,7 @@ void Application::SetShowHint(bool show)
     if (show == showHint_)
         return;
     showHint_ = show;
+    hints_->PointerOver(nullptr);
     hintWindow_.reset();
 }
 

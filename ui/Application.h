@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/Backend.h"
+#include "ui/HintController.h"
 
 namespace vx::ui {
 
@@ -65,6 +66,7 @@ public:
     void SetHintWindowClass(HintWindowFactory factory) { hintWindowClass_ = std::move(factory); }
     // The hint window while hints are on; made on first use.
     HintWindow* GetHintWindow();
+    HintController& Hints() { return *hints_; }
 
     // Bookkeeping of forms and modal runs, used by Form.
     void AddForm(Form& form, bool canBeMainForm);
@@ -90,6 +92,7 @@ private:
     bool showHint_ = true;
     HintWindowFactory hintWindowClass_;
     std::unique_ptr<HintWindow> hintWindow_;
+    std::unique_ptr<HintController> hints_ = std::make_unique<HintController>(*this);
 };
 
 }  // namespace vx::ui

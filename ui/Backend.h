@@ -13,7 +13,9 @@
 //   mirrors Caption, position (Left/Top are the window's screen position),
 //   client size, BorderStyle, TitleButtons, WindowState, Color, Visible and the
 //   window region (nullopt: no region). While AcceptsInput() is false (another
-//   form runs modally) the window takes no input.
+//   form runs modally) the window takes no input. An InputTransparent() form (the
+//   hint window) shows above all others without taking the focus and lets the
+//   mouse through.
 // - Painting: the client area is painted by Form::PaintClient on a canvas that
 //   already holds nothing of value; it paints the background and every windowless
 //   control in z-order. A backend double-buffers it (paint into a Bitmap, copy in

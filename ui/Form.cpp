@@ -187,7 +187,7 @@ void Form::NativeFocusChanged(Control* control)
 
 bool Form::AcceptsInput() const
 {
-    if (!app_ || !Enabled())
+    if (!app_ || !Enabled() || inputTransparent_)
         return false;
     const Form* top = app_->TopModal();
     return !top || top == this;
@@ -241,12 +241,26 @@ void Form::AdoptSubtree(Control& subtree)
 void Form::ForgetSubtree(Control& subtree)
 {
     mouse_.Forget(subtree);
+    if (app_)
+        app_->Hints().Forget(subtree);
     if (InSubtree(activeControl_, subtree))
         activeControl_ = nullptr;
     ForEachInSubtree(subtree, [](Control& c) {
         if (auto* native = dynamic_cast<NativeControl*>(&c))
             native->DetachPeer();
     });
+}
+
+void Form::HoverChanged(Control* control)
+{
+    if (app_)
+        app_->Hints().PointerOver(control);
+}
+
+void Form::ButtonPressed()
+{
+    if (app_)
+        app_->Hints().ButtonPressed();
 }
 
 void Form::InputChanged()

@@ -109,10 +109,16 @@ public:
     void AdoptSubtree(Control& subtree);
     void ForgetSubtree(Control& subtree);
     void InputChanged();
+    // The pointer moved onto another control (nullptr: off the window), a button went down.
+    void HoverChanged(Control* control);
+    void ButtonPressed();
+    // Shown above all windows without taking the focus, and never the target of the mouse (hints).
+    bool InputTransparent() const { return inputTransparent_; }
 
 protected:
     // Windows such as the hint window never become the main form.
     explicit Form(bool canBeMainForm);
+    void SetInputTransparent() { inputTransparent_ = true; }
     void Changed(Change change) override;
     // The client background (the form's colour), then OnPaint.
     virtual void Paint(Canvas& canvas);
@@ -136,6 +142,7 @@ private:
     std::optional<Region> region_;
     bool shownOnce_ = false;
     bool placedNatively_ = false;
+    bool inputTransparent_ = false;
     bool modal_ = false;
     ModalResult modalResult_ = ModalResult::None;
     Control* activeControl_ = nullptr;

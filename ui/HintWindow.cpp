@@ -13,6 +13,7 @@ constexpr TextFormat HintFormat = TextFormat::Left | TextFormat::WordBreak | Tex
 
 HintWindow::HintWindow() : Form(false)
 {
+    SetInputTransparent();
     SetBorderStyle(BorderStyle::None);
     SetColor(clInfoBk);
 }

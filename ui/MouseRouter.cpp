@@ -78,6 +78,7 @@ void MouseRouter::Dispatch(const MouseEvent& event)
 
 void MouseRouter::Press(Control& target, const MouseEvent& event)
 {
+    form_.ButtonPressed();
     if (!capture_) {
         capture_ = &target;
         if (form_.Peer())
@@ -124,6 +125,7 @@ void MouseRouter::SetHover(Control* control)
         return;
     Control* old = hover_;
     hover_ = control;
+    form_.HoverChanged(hover_);
     if (old)
         old->HandleMouse({MouseAction::Leave, MouseButton::Left, {}, {}});
     if (hover_)

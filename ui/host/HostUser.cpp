@@ -210,7 +210,7 @@ void HostUser::ReleaseNative(Control& target, const MouseEvent& event)
 HostFormPeer* HostUser::WindowAt(Point screen) const
 {
     for (HostFormPeer* window : backend_.WindowsTopFirst()) {
-        if (window->Hits(screen))
+        if (!window->GetForm().InputTransparent() && window->Hits(screen))
             return window->GetForm().AcceptsInput() ? window : nullptr;
     }
     return nullptr;
