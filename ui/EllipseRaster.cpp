@@ -41,8 +41,9 @@ std::vector<RowSpan> RoundRectRows(int x0, int y0, int x1, int y1, int ellipseWi
             j = h - (height - y);
         if (j < 0)
             continue;
-        const int inset = corner[static_cast<size_t>(j)].left;
-        rows[static_cast<size_t>(y)] = {x0 + inset, x1 - inset};
+        const RowSpan& c = corner[static_cast<size_t>(j)];
+        // A row the curve never reached stays empty (right < left).
+        rows[static_cast<size_t>(y)] = c.left > c.right ? RowSpan{x0, x0 - 1} : RowSpan{x0 + c.left, x1 - c.left};
     }
     return rows;
 }

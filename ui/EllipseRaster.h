@@ -1,6 +1,6 @@
 #pragma once
 // The pixels of an ellipse outline through the pixel centres x0..x1, y0..y1
-// (Zingl's midpoint algorithm), shared by regions and the software canvas so
+// (Zingl's midpoint algorithm, stepping as GDI does), shared by regions and the software canvas so
 // that a filled ellipse and its region agree.
 #include <vector>
 

@@ -30,19 +30,12 @@ void PlotEllipse(int x0, int y0, int x1, int y1, Plot&& plot)
             --y1;
             err += dy += a8;
         }
-        if (e2 >= dx || 2 * err > dy) {
+        if (e2 >= dx) {
             ++x0;
             --x1;
             err += dx += b8;
         }
     } while (x0 <= x1);
-    // Very flat ellipses stop early; finish their tips.
-    while (y0 - y1 < b) {
-        plot(x0 - 1, y0);
-        plot(x1 + 1, y0++);
-        plot(x0 - 1, y1);
-        plot(x1 + 1, y1--);
-    }
 }
 
 }  // namespace vx::ui

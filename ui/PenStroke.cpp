@@ -60,15 +60,11 @@ void PenStroke::Dot(int x, int y)
         return;
     }
     // Wide pens are round: a disc of the pen's width around the pixel.
-    const int r = width_ / 2;
-    const int lo = -r;
-    const int hi = width_ - r - 1;
-    const double radius = width_ / 2.0;
-    for (int dy = lo; dy <= hi; ++dy) {
-        for (int dx = lo; dx <= hi; ++dx) {
-            const double cx = dx + 0.5 - (width_ % 2 ? 0.5 : 0.0);
-            const double cy = dy + 0.5 - (width_ % 2 ? 0.5 : 0.0);
-            if (cx * cx + cy * cy <= radius * radius)
+    const int reach = width_ / 2;
+    const double radius = (width_ - 1) / 2.0;
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            if (dx * dx + dy * dy <= radius * radius + 0.25)
                 sink_.Plot(x + dx, y + dy, pixel_);
         }
     }

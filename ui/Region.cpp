@@ -77,7 +77,8 @@ Region FromRows(int top, const std::vector<RowSpan>& rows)
     RegionBuilder builder;
     for (size_t i = 0; i < rows.size(); ++i) {
         const int y = top + static_cast<int>(i);
-        builder.AddBand(y, y + 1, {{rows[i].left, rows[i].right + 1}});
+        if (rows[i].left <= rows[i].right)
+            builder.AddBand(y, y + 1, {{rows[i].left, rows[i].right + 1}});
     }
     return builder.Finish();
 }

@@ -15,17 +15,38 @@ std::vector<Point> LinePixels(Point a, Point b)
     const int sy = a.y < b.y ? 1 : -1;
     const int steps = std::max(dx, dy);
     pixels.reserve(static_cast<size_t>(steps));
-    // Walk the major axis; the minor coordinate is the rounded ideal one, with
-    // halves going toward the start point's side like GDI's diamond rule.
+    // Walk the major axis; the minor coordinate is the nearest to the ideal line.
+    // Halfway cases take the smaller coordinate, as GDI does.
     for (int i = 0; i < steps; ++i) {
-        if (dx >= dy) {
-            const int num = 2 * i * dy + dx - 1;
-            const int minor = dx == 0 ? 0 : num / (2 * dx);
+        const int major = dx >= dy ? dx : dy;
+        const int span = dx >= dy ? dy : dx;
+        const int sign = dx >= dy ? sy : sx;
+        const int num = 2 * i * span + major - (sign > 0 ? 1 : 0);
+        const int minor = num / (2 * major);
+        if (dx >= dy)
             pixels.push_back({a.x + sx * i, a.y + sy * minor});
-        } else {
-            const int num = 2 * i * dx + dy - 1;
-            const int minor = dy == 0 ? 0 : num / (2 * dy);
+        else
             pixels.push_back({a.x + sx * minor, a.y + sy * i});
+    }
+    return pixels;
+}
+
+std::vector<Point> ThickLinePixels(Point a, Point b, int width)
+{
+    const double r = width / 2.0;
+    const int reach = width / 2 + 1;
+    const double vx = b.x - a.x;
+    const double vy = b.y - a.y;
+    const double length2 = vx * vx + vy * vy;
+    std::vector<Point> pixels;
+    for (int y = std::min(a.y, b.y) - reach; y <= std::max(a.y, b.y) + reach; ++y) {
+        for (int x = std::min(a.x, b.x) - reach; x <= std::max(a.x, b.x) + reach; ++x) {
+            double t = length2 == 0 ? 0 : ((x - a.x) * vx + (y - a.y) * vy) / length2;
+            t = std::clamp(t, 0.0, 1.0);
+            const double dx = x - (a.x + t * vx);
+            const double dy = y - (a.y + t * vy);
+            if (dx * dx + dy * dy <= r * r)
+                pixels.push_back({x, y});
         }
     }
     return pixels;
@@ -90,22 +111,16 @@ std::vector<ScanSpan> PolygonSpans(std::span<const Point> points, bool winding)
     return spans;
 }
 
-bool OnCounterClockwiseSweep(double dx, double dy, double startX, double startY, double endX, double endY)
+double SweepFrom(double dx, double dy, double startX, double startY)
 {
-    // Angles measured counter-clockwise on screen, so y is flipped.
     constexpr double TwoPi = 6.283185307179586;
-    auto angle = [](double x, double y) {
-        double a = std::atan2(-y, x);
-        return a < 0 ? a + TwoPi : a;
-    };
-    const double from = angle(startX, startY);
-    double to = angle(endX, endY) - from;
-    double at = angle(dx, dy) - from;
-    if (to <= 0)
-        to += TwoPi;
-    if (at < 0)
+    auto angle = [](double x, double y) { return std::atan2(-y, x); };
+    double at = angle(dx, dy) - angle(startX, startY);
+    while (at < 0)
         at += TwoPi;
-    return at <= to;
+    while (at >= TwoPi)
+        at -= TwoPi;
+    return at;
 }
 
 }  // namespace vx::ui

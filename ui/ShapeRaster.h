@@ -16,11 +16,15 @@ struct ScanSpan {
 // The pixels of the line from a to b, without b (LineTo), in drawing order.
 std::vector<Point> LinePixels(Point a, Point b);
 
+// The pixels within half a pen width of the segment from a to b (a wide pen's
+// line with round ends).
+std::vector<Point> ThickLinePixels(Point a, Point b, int width);
+
 // The interior of a closed polygon as CreatePolygonRgn / Polygon fill it.
 std::vector<ScanSpan> PolygonSpans(std::span<const Point> points, bool winding);
 
-// Whether the direction (dx, dy) from the centre (y down) lies on the
-// counter-clockwise sweep from the direction of start to that of end.
-bool OnCounterClockwiseSweep(double dx, double dy, double startX, double startY, double endX, double endY);
+// The counter-clockwise angle on screen (y down) from the direction of start to
+// the direction (dx, dy), in [0, 2 pi).
+double SweepFrom(double dx, double dy, double startX, double startY);
 
 }  // namespace vx::ui

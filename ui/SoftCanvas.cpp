@@ -40,13 +40,34 @@ void SoftCanvas::ApplyState()
     sink_.SetState(State().origin, State().clip);
 }
 
+namespace {
+
+// GDI fills a rectangle given back to front from the pixel after its right or
+// bottom edge up to and including its left or top edge.
+Rect FillArea(const Rect& r)
+{
+    Rect area = r;
+    if (r.left > r.right) {
+        area.left = r.right + 1;
+        area.right = r.left + 1;
+    }
+    if (r.top > r.bottom) {
+        area.top = r.bottom + 1;
+        area.bottom = r.top + 1;
+    }
+    return area;
+}
+
+}  // namespace
+
 void SoftCanvas::FillRect(const Rect& r)
 {
     if (brush.style == BrushStyle::Clear)
         return;
     const std::uint32_t pixel = PixelOf(brush.color);
-    for (int y = r.top; y < r.bottom; ++y)
-        sink_.Span(y, r.left, r.right, pixel);
+    const Rect area = FillArea(r);
+    for (int y = area.top; y < area.bottom; ++y)
+        sink_.Span(y, area.left, area.right, pixel);
 }
 
 void SoftCanvas::FrameRect(const Rect& r)
@@ -92,18 +113,29 @@ void SoftCanvas::OutlineAndFill(int top, const std::vector<RowSpan>& rows)
 
 void SoftCanvas::Rectangle(const Rect& r)
 {
-    RoundRect(r, 0, 0);
+    const Rect n = Normalized(r);
+    if (pen.style == PenStyle::Clear) {
+        // Without a pen GDI fills one pixel less on the right and at the bottom.
+        FillRows(n.top, RoundRectRows(n.left, n.top, n.right - 2, n.bottom - 2, 0, 0));
+        return;
+    }
+    OutlineAndFill(n.top, RoundRectRows(n.left, n.top, n.right - 1, n.bottom - 1, 0, 0));
 }
 
 void SoftCanvas::RoundRect(const Rect& r, int ellipseWidth, int ellipseHeight)
 {
     const Rect n = Normalized(r);
-    if (pen.style == PenStyle::Clear) {
-        // Without a pen GDI fills one pixel less on the right and at the bottom.
-        FillRows(n.top, RoundRectRows(n.left, n.top, n.right - 2, n.bottom - 2, ellipseWidth, ellipseHeight));
+    const int w = std::min(n.Width(), std::abs(ellipseWidth));
+    const int h = std::min(n.Height(), std::abs(ellipseHeight));
+    if (w < 2 || h < 2) {
+        Rectangle(n);
         return;
     }
-    OutlineAndFill(n.top, RoundRectRows(n.left, n.top, n.right - 1, n.bottom - 1, ellipseWidth, ellipseHeight));
+    // Unlike Rectangle, a curved shape without a pen keeps its full size.
+    if (pen.style == PenStyle::Clear)
+        FillRows(n.top, RoundRectRows(n.left, n.top, n.right - 1, n.bottom - 1, w, h));
+    else
+        OutlineAndFill(n.top, RoundRectRows(n.left, n.top, n.right - 1, n.bottom - 1, w, h));
 }
 
 void SoftCanvas::Ellipse(const Rect& box)
@@ -115,15 +147,30 @@ void SoftCanvas::Ellipse(const Rect& box)
 void SoftCanvas::Arc(const Rect& box, Point start, Point end)
 {
     const Rect n = Normalized(box);
-    const double cx = (n.left + n.right - 1) / 2.0;
-    const double cy = (n.top + n.bottom - 1) / 2.0;
+    const double cx = (n.left + n.right) / 2.0;
+    const double cy = (n.top + n.bottom) / 2.0;
     const double sx = start.x - cx, sy = start.y - cy, ex = end.x - cx, ey = end.y - cy;
     const bool full = std::abs(sx * ey - sy * ex) < 1e-9 && sx * ex + sy * ey > 0;
-    PenStroke stroke(sink_, pen);
+    const double endAt = full ? 7.0 : SweepFrom(ex, ey, sx, sy);
+    std::vector<std::pair<double, Point>> swept;
     PlotEllipse(n.left, n.top, n.right - 1, n.bottom - 1, [&](int x, int y) {
-        if (full || OnCounterClockwiseSweep(x - cx, y - cy, sx, sy, ex, ey))
-            stroke.Dot(x, y);
+        const double at = SweepFrom(x - cx, y - cy, sx, sy);
+        if (at < endAt)
+            swept.emplace_back(at, Point{x, y});
     });
+    std::sort(swept.begin(), swept.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    swept.erase(std::unique(swept.begin(), swept.end(), [](const auto& a, const auto& b) { return a.second == b.second; }),
+                swept.end());
+    // Like a line, the arc leaves out its last pixel; a closed one ends where it began.
+    if (!swept.empty()) {
+        if (full)
+            swept.erase(swept.begin());
+        else
+            swept.pop_back();
+    }
+    PenStroke stroke(sink_, pen);
+    for (const auto& [at, p] : swept)
+        stroke.Dot(p.x, p.y);
 }
 
 void SoftCanvas::Polygon(std::span<const Point> points, bool winding)
@@ -149,18 +196,34 @@ void SoftCanvas::StrokePolyline(std::span<const Point> points, bool closed)
 {
     PenStroke stroke(sink_, pen);
     const size_t segments = closed ? points.size() : (points.empty() ? 0 : points.size() - 1);
-    for (size_t i = 0; i < segments; ++i) {
-        for (Point p : LinePixels(points[i], points[(i + 1) % points.size()]))
-            stroke.Step(p.x, p.y);
+    for (size_t i = 0; i < segments; ++i)
+        StrokeSegment(points[i], points[(i + 1) % points.size()], stroke);
+}
+
+void SoftCanvas::StrokeSegment(Point from, Point to, PenStroke& stroke)
+{
+    if (pen.width > 1) {
+        if (!stroke.Visible())
+            return;
+        const std::uint32_t pixel = PixelOf(pen.color);
+        for (Point p : ThickLinePixels(from, to, pen.width))
+            sink_.Plot(p.x, p.y, pixel);
+        return;
     }
+    for (Point p : LinePixels(from, to))
+        stroke.Step(p.x, p.y);
+}
+
+void SoftCanvas::StrokeSegment(Point from, Point to)
+{
+    PenStroke stroke(sink_, pen);
+    StrokeSegment(from, to, stroke);
 }
 
 void SoftCanvas::LineTo(int x, int y)
 {
     const Point from = PenPos();
-    PenStroke stroke(sink_, pen);
-    for (Point p : LinePixels(from, {x, y}))
-        stroke.Step(p.x, p.y);
+    StrokeSegment(from, {x, y});
     MoveTo(x, y);
 }
 

@@ -11,6 +11,7 @@
 namespace vx::ui {
 
 class BitmapStorage;
+class PenStroke;
 
 class SoftCanvas : public Canvas {
 public:
@@ -46,6 +47,8 @@ private:
     void OutlineAndFill(int top, const std::vector<RowSpan>& rows);
     void FillRows(int top, const std::vector<RowSpan>& rows);
     void StrokePolyline(std::span<const Point> points, bool closed);
+    void StrokeSegment(Point from, Point to, PenStroke& stroke);
+    void StrokeSegment(Point from, Point to);
     void DrawTextLine(int x, int y, std::string_view text);
 
     BitmapStorage& target_;
