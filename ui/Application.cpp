@@ -24,9 +24,10 @@ Application::Application(Backend& backend) : backend_(backend), previous_(Curren
 
 Application::~Application()
 {
+    // Forms first: their controls tell the hint controller that they go away.
+    ownedForms_.clear();
     hints_.reset();
     hintWindow_.reset();
-    ownedForms_.clear();
     for (Form* form : forms_)
         form->app_ = nullptr;
     CurrentSlot() = previous_;
