@@ -16,20 +16,6 @@ using ui::Rect;
 
 namespace {
 
-// The control under the pointer in any shown form, for the per-control direction.
-ui::Control* ControlUnderCursor(Point screen)
-{
-    for (ui::Form* form : ui::Application::Current().Forms()) {
-        if (dynamic_cast<ui::HintWindow*>(form) || !form->IsShowing() || !form->Peer())
-            continue;
-        const Point origin = form->Peer()->ClientOrigin();
-        const Point local{screen.x - origin.x, screen.y - origin.y};
-        if (form->ClientRect().Contains(local))
-            return form->Mouse().ControlAt(local);
-    }
-    return nullptr;
-}
-
 void Shape(Canvas& c, const Rect& r, bool rounded, int corner)
 {
     if (rounded)
@@ -48,10 +34,11 @@ TAHMNewHint::TAHMNewHint()
 
 void TAHMNewHint::ActivateHint(const Rect& screen, const std::string& hint)
 {
-    ui::Backend& backend = ui::Application::Current().GetBackend();
+    ui::Application& app = ui::Application::Current();
+    ui::Backend& backend = app.GetBackend();
     const Point mouse = backend.CursorPos();
     TAHMHint* owner = TAHMHint::Instance();
-    const TAHMDirection preferred = owner ? owner->StartDirection(ControlUnderCursor(mouse)) : TAHMDirection::dUpRight;
+    const TAHMDirection preferred = owner ? owner->StartDirection(app.Hints().HintedControl()) : TAHMDirection::dUpRight;
     ShowAt(mouse, backend.ScreenSize(), screen, hint, preferred);
 }
 
@@ -106,7 +93,8 @@ Bitmap TAHMNewHint::Render(const Bitmap& screenCopy) const
     Canvas& c = picture.GetCanvas();
     c.DrawTransparent(0, 0, copy, ui::ColorToRgb(owner.UnUsedHintColor()));
     const int o = owner.Font3D().Offset();
-    const Rect text{8 - o, 3 + (up ? 0 : 15) - o, W, H};
+    // Right edge at the measured width, so the text wraps as CalcHintRect measured it.
+    const Rect text{8 - o, 3 + (up ? 0 : 15) - o, W - 14, H};
     c.font = owner.HintFont();
     DrawText3D(owner.Font3D(), c, Enabled(), ui::TextFormat::WordBreak | ui::TextFormat::NoPrefix, Caption(), text);
     return picture;

@@ -260,4 +260,11 @@ void ComponentShowcase::MakeHint()
     hintPreview_.SetCaption("Tooltips stand beside the pointer, in a bubble with a dotted shadow.");
 }
 
+TfrmComponents::TfrmComponents() : showcase_(*this)
+{
+    SetName("frmComponents");
+    SetCaption(Title);
+    SetPosition(ui::FormPosition::ScreenCenter);
+}
+
 }  // namespace vx::widgets

@@ -53,4 +53,14 @@ private:
     HintPreview hintPreview_;
 };
 
+// The showcase as a window of its own.
+class TfrmComponents : public ui::Form {
+public:
+    static constexpr const char* Title = "Velocitrex Components";
+    TfrmComponents();
+
+private:
+    ComponentShowcase showcase_;
+};
+
 }  // namespace vx::widgets

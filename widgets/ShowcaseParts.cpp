@@ -40,8 +40,8 @@ ui::Bitmap MakeArrowGlyphStrip()
     ui::Bitmap strip(64, 16);
     strip.Fill(ui::clBlack);
     ui::Canvas& c = strip.GetCanvas();
-    const std::array<ui::Color, 4> colors = {ui::Rgb(255, 255, 255), ui::Rgb(255, 230, 120), ui::Rgb(255, 230, 120),
-                                             ui::Rgb(255, 255, 255)};
+    const std::array<ui::Color, 4> colors = {ui::Rgb(20, 40, 120), ui::Rgb(200, 90, 0), ui::Rgb(200, 90, 0),
+                                             ui::Rgb(20, 40, 120)};
     for (int cell = 0; cell < 4; ++cell) {
         const int x = cell * 16;
         const std::array<ui::Point, 7> arrow{{{x + 4, 5}, {x + 8, 5}, {x + 8, 2}, {x + 14, 8}, {x + 8, 14}, {x + 8, 11}, {x + 4, 11}}};

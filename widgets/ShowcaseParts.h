@@ -49,7 +49,7 @@ private:
     std::unique_ptr<TAHMNewHint> window_;
 };
 
-// Glyph strip of four 16 x 16 cells (normal, pressed, pressed, disabled) on black.
+// An arrow glyph strip of four 16 x 16 cells (normal, pressed, pressed, disabled) on black.
 ui::Bitmap MakeArrowGlyphStrip();
 
 }  // namespace vx::widgets
