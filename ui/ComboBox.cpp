@@ -53,7 +53,7 @@ void ComboBox::SetText(std::string text)
 void ComboBox::NativeItemChosen(int index)
 {
     Select(index);
-    Notify();
+    UserChanged();
 }
 
 void ComboBox::NativeTextChanged(std::string text)
@@ -62,7 +62,7 @@ void ComboBox::NativeTextChanged(std::string text)
         return;
     text_ = std::move(text);
     itemIndex_ = -1;
-    Notify();
+    UserChanged();
 }
 
 void ComboBox::Select(int index)
@@ -79,7 +79,7 @@ void ComboBox::Select(int index)
     Changed(Change::Text);
 }
 
-void ComboBox::Notify()
+void ComboBox::UserChanged()
 {
     if (OnChange)
         OnChange();

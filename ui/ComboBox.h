@@ -37,9 +37,12 @@ public:
     void NativeItemChosen(int index);
     void NativeTextChanged(std::string text);
 
+protected:
+    // The user changed the text or the choice; the default runs OnChange.
+    virtual void UserChanged();
+
 private:
     void Select(int index);
-    void Notify();
 
     ComboStyle style_ = ComboStyle::DropDown;
     std::vector<std::string> items_;
