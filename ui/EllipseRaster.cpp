@@ -42,8 +42,9 @@ std::vector<RowSpan> RoundRectRows(int x0, int y0, int x1, int y1, int ellipseWi
         if (j < 0)
             continue;
         const RowSpan& c = corner[static_cast<size_t>(j)];
-        // A row the curve never reached stays empty (right < left).
-        rows[static_cast<size_t>(y)] = c.left > c.right ? RowSpan{x0, x0 - 1} : RowSpan{x0 + c.left, x1 - c.left};
+        // Very narrow ellipses skip rows; GDI draws them as the ellipse's tip.
+        const int inset = c.left > c.right ? (w - 1) / 2 : c.left;
+        rows[static_cast<size_t>(y)] = {x0 + inset, x1 - inset};
     }
     return rows;
 }

@@ -127,7 +127,8 @@ void SoftCanvas::RoundRect(const Rect& r, int ellipseWidth, int ellipseHeight)
     const Rect n = Normalized(r);
     const int w = std::min(n.Width(), std::abs(ellipseWidth));
     const int h = std::min(n.Height(), std::abs(ellipseHeight));
-    if (w < 2 || h < 2) {
+    // Shapes too narrow to curve come out as rectangles.
+    if (w < 2 || h < 2 || (pen.style == PenStyle::Clear && (w == 2 || h == 2))) {
         Rectangle(n);
         return;
     }
