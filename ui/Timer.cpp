@@ -4,7 +4,10 @@
 
 namespace vx::ui {
 
-Timer::~Timer() = default;
+Timer::~Timer()
+{
+    *alive_ = false;
+}
 
 void Timer::SetInterval(unsigned ms)
 {
@@ -27,11 +30,18 @@ void Timer::Fire()
     if (inHandler_ || !enabled_ || !OnTimer)
         return;
     inHandler_ = true;
+    const std::shared_ptr<bool> alive = alive_;
+    const std::function<void()> handler = OnTimer;  // the handler may replace OnTimer
     struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{inHandler_};
-    OnTimer();
+        Timer& timer;
+        const std::shared_ptr<bool>& alive;
+        ~Reset()
+        {
+            if (*alive)
+                timer.inHandler_ = false;
+        }
+    } reset{*this, alive};
+    handler();
 }
 
 // Like a Windows timer, a changed setting starts the interval again.

@@ -1,6 +1,5 @@
 #include "platform/host/HostDirectoryTree.h"
 
-#include <algorithm>
 #include <cctype>
 
 namespace vx::platform {
@@ -55,7 +54,7 @@ std::vector<std::string> HostDirectoryTree::Subdirectories(const std::string& di
         if (rest.find('\\') == std::string::npos)
             names.push_back(rest);
     }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return Upper(a) < Upper(b); });
+    SortDirectoryNames(names);
     return names;
 }
 

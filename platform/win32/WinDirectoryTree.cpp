@@ -2,19 +2,9 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cctype>
-
 namespace vx::platform {
 
 namespace {
-
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // Closes a FindFirstFile search.
 class FindHandle {
@@ -63,7 +53,7 @@ std::vector<std::string> WinDirectoryTree::Subdirectories(const std::string& dir
         if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
             names.push_back(name);
     } while (FindNextFileA(find.Get(), &data));
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return Upper(a) < Upper(b); });
+    SortDirectoryNames(names);
     return names;
 }
 

@@ -1,4 +1,5 @@
 // Timers and the message loop on the virtual clock.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,21 @@ TEST_F(TimerTest, ChangingTheIntervalStartsItAgain)
     timer.SetInterval(50);
     host.Advance(60);
     EXPECT_EQ(ticks, std::vector<std::uint64_t>{130});
+}
+
+TEST_F(TimerTest, AHandlerMayDestroyItsOwnTimer)
+{
+    auto timer = std::make_unique<Timer>();
+    int ticks = 0;
+    timer->SetInterval(10);
+    timer->OnTimer = [&] {
+        ++ticks;
+        timer.reset();
+    };
+    timer->SetEnabled(true);
+    host.Advance(100);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(host.RunningTimers(), 0u);
 }
 
 }  // namespace
