@@ -35,7 +35,9 @@
 //   an item selected, focus moved) go to the control's Native* members.
 // - Keyboard: a character typed with Alt, or not taken by the focused control,
 //   goes to Form::DispatchDialogChar.
-// - Closing: the window system's close request goes to Form::Close.
+// - Closing: the window system's close request goes to Form::Close. A window
+//   moved or sized by the system (a drag, maximising) reports its new place with
+//   Form::NativePlaced; focus moved by the user goes to Form::NativeFocusChanged.
 // - Message loop: DispatchNext dispatches one pending message (input, paint, timer
 //   tick) and, when asked to, first waits for one. Sleep really waits on Windows;
 //   on the host it only moves the virtual clock.
@@ -132,7 +134,8 @@ public:
     // chosen item's click.
     virtual MenuItem* TrackPopupMenu(PopupMenu& menu, Point screen) = 0;
 
-    // The application window's title (taskbar, plain message boxes, running-copy search).
+    // The application window's title (taskbar, running-copy search); on Windows it
+    // is also the caption of plain message boxes (platform SetPlainMessageCaption).
     virtual void SetApplicationTitle(const std::string& title) = 0;
 };
 
