@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace vx::platform {
 
 namespace {
@@ -17,6 +19,12 @@ public:
     }
     FindHandle(const FindHandle&) = delete;
     FindHandle& operator=(const FindHandle&) = delete;
+    FindHandle(FindHandle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+    FindHandle& operator=(FindHandle&& other) noexcept
+    {
+        std::swap(handle_, other.handle_);
+        return *this;
+    }
     bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
     HANDLE Get() const { return handle_; }
 
