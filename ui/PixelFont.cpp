@@ -18,6 +18,7 @@ constexpr int ArtBaseHeight = 11;  // the em height the art is drawn for
 PixelFont::PixelFont(const Font& font)
     : scale_(std::max(1, static_cast<int>(std::lround(font.PixelHeight() / static_cast<double>(ArtBaseHeight))))),
       bold_(font.bold),
+      italic_(font.italic),
       underline_(font.underline),
       strikeOut_(font.strikeOut)
 {

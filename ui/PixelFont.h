@@ -38,6 +38,7 @@ private:
 
     int scale_ = 1;
     bool bold_ = false;
+    bool italic_ = false;
     bool underline_ = false;
     bool strikeOut_ = false;
 };

@@ -18,14 +18,17 @@ template <class Plot>
 void PixelFont::DrawGlyph(int x, int y, const Glyph& g, Plot&& plot) const
 {
     for (int row = 0; row < PixelFontCellHeight; ++row) {
+        // Italic leans by one pixel every four rows above the baseline.
+        const int lean = italic_ ? (PixelFontAscent - 1 - row) * scale_ / 4 : 0;
         for (int col = 0; col < g.width; ++col) {
             if (!Bit(g, row, col))
                 continue;
             for (int sy = 0; sy < scale_; ++sy) {
                 for (int sx = 0; sx < scale_; ++sx) {
-                    plot(x + col * scale_ + sx, y + row * scale_ + sy);
+                    const int px = x + col * scale_ + sx + lean;
+                    plot(px, y + row * scale_ + sy);
                     if (bold_)
-                        plot(x + col * scale_ + sx + 1, y + row * scale_ + sy);
+                        plot(px + 1, y + row * scale_ + sy);
                 }
             }
         }

@@ -13,7 +13,7 @@ void PixelSink::SetState(Point origin, const std::optional<Region>& clip)
     width_ = -1;  // rebuild the clip rows on next use
 }
 
-void PixelSink::Refresh()
+void PixelSink::Refresh() const
 {
     if (width_ == target_.Width() && height_ == target_.Height())
         return;
@@ -28,7 +28,7 @@ void PixelSink::Refresh()
     }
 }
 
-const std::vector<Span>* PixelSink::RowClip(int surfaceY)
+const std::vector<Span>* PixelSink::RowClip(int surfaceY) const
 {
     return clip_ ? &clipRows_[static_cast<size_t>(surfaceY)] : nullptr;
 }
@@ -62,7 +62,7 @@ void PixelSink::Plot(int x, int y, std::uint32_t pixel)
     Span(y, x, x + 1, pixel);
 }
 
-bool PixelSink::Visible(int x, int y)
+bool PixelSink::Visible(int x, int y) const
 {
     Refresh();
     x += origin_.x;
@@ -73,7 +73,17 @@ bool PixelSink::Visible(int x, int y)
     return !clip || std::any_of(clip->begin(), clip->end(), [x](vx::ui::Span s) { return x >= s.left && x < s.right; });
 }
 
-std::optional<std::uint32_t> PixelSink::Read(int x, int y)
+std::optional<std::uint32_t> PixelSink::ReadIgnoringClip(int x, int y) const
+{
+    Refresh();
+    x += origin_.x;
+    y += origin_.y;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return std::nullopt;
+    return target_.Bits()[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+}
+
+std::optional<std::uint32_t> PixelSink::Read(int x, int y) const
 {
     if (!Visible(x, y))
         return std::nullopt;

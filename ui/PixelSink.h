@@ -23,20 +23,23 @@ public:
     void Plot(int x, int y, std::uint32_t pixel);
     // Pixels x0 .. x1 - 1 of row y.
     void Span(int y, int x0, int x1, std::uint32_t pixel);
-    bool Visible(int x, int y);
+    bool Visible(int x, int y) const;
     // nullopt outside the surface or the clip.
-    std::optional<std::uint32_t> Read(int x, int y);
+    std::optional<std::uint32_t> Read(int x, int y) const;
+    // Copies read their source like BitBlt: through the origin, not the clip.
+    std::optional<std::uint32_t> ReadIgnoringClip(int x, int y) const;
 
 private:
-    void Refresh();
-    const std::vector<vx::ui::Span>* RowClip(int surfaceY);
+    void Refresh() const;
+    const std::vector<vx::ui::Span>* RowClip(int surfaceY) const;
 
     BitmapStorage& target_;
     Point origin_;
     std::optional<Region> clip_;
-    int width_ = -1;
-    int height_ = -1;
-    std::vector<std::vector<vx::ui::Span>> clipRows_;
+    // The clip split into rows of the current surface size, built on first use.
+    mutable int width_ = -1;
+    mutable int height_ = -1;
+    mutable std::vector<std::vector<vx::ui::Span>> clipRows_;
 };
 
 }  // namespace vx::ui

@@ -230,7 +230,7 @@ void SoftCanvas::LineTo(int x, int y)
 
 Color SoftCanvas::Pixel(int x, int y) const
 {
-    const std::optional<std::uint32_t> p = const_cast<PixelSink&>(sink_).Read(x, y);
+    const std::optional<std::uint32_t> p = sink_.Read(x, y);
     return p ? PixelToColor(*p) : InvalidColor;
 }
 
@@ -246,12 +246,19 @@ void SoftCanvas::CopyRect(const Rect& dest, Canvas& source, const Rect& srcRect)
     // Read everything first: source and destination may be the same canvas.
     const int w = dest.Width();
     const int h = dest.Height();
+    const auto* soft = dynamic_cast<const SoftCanvas*>(&source);
+    auto read = [&](int x, int y) {
+        if (!soft)
+            return source.Pixel(x, y);
+        const std::optional<std::uint32_t> p = soft->sink_.ReadIgnoringClip(x, y);
+        return p ? PixelToColor(*p) : InvalidColor;
+    };
     std::vector<Color> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
     for (int y = 0; y < h; ++y) {
         const int sy = srcRect.top + y * srcRect.Height() / h;
         for (int x = 0; x < w; ++x) {
             const int sx = srcRect.left + x * srcRect.Width() / w;
-            pixels[static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)] = source.Pixel(sx, sy);
+            pixels[static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)] = read(sx, sy);
         }
     }
     for (int y = 0; y < h; ++y) {

@@ -171,6 +171,11 @@ TEST(SoftCanvasCopies, CopyRectStretchesAndCopiesWithinOneCanvas)
     EXPECT_EQ(picture.Pixel(2, 2), clBlue);
     EXPECT_EQ(picture.Pixel(3, 3), clBlue);
     EXPECT_EQ(picture.Pixel(2, 0), clWhite);
+    // The source's clip limits its own drawing, not copies out of it (as BitBlt).
+    source.GetCanvas().SetClipRect({0, 0, 1, 1});
+    Bitmap second = Blank();
+    second.GetCanvas().CopyRect({0, 0, 2, 2}, source.GetCanvas(), {0, 0, 2, 2});
+    EXPECT_EQ(second.Pixel(1, 1), clBlue);
     // Overlapping copy within the same picture reads before it writes.
     picture.GetCanvas().CopyRect({1, 1, 5, 5}, picture.GetCanvas(), {0, 0, 4, 4});
     EXPECT_EQ(picture.Pixel(1, 1), clRed);

@@ -131,6 +131,9 @@ TEST(SoftCanvasText, RenderingOfTheWholeFont)
     c.font.underline = true;
     c.TextOut(4, 68, "Underlined text");
     c.font.underline = false;
+    c.font.italic = true;
+    c.TextOut(200, 68, "Italic text");
+    c.font.italic = false;
     c.font.height = -24;
     c.TextOut(4, 80, "Scaled x2");
     test::SaveScreen(picture, "soft-font");
