@@ -22,6 +22,8 @@ ComponentSampler::ComponentSampler(ui::Control& area)
     : backdrop_(&area), title_(&area), fancy_(&area), aqua_(&area), orb_(&area), push_(&area), round_(&area)
 {
     const int w = area.Width(), h = area.Height();
+    // The shaded button fills its corners with its parent's colour: the backdrop's.
+    area.SetColor(Rgb(30, 42, 90));
     backdrop_.SetBounds(0, 0, w, h);
     backdrop_.Gradient().SetBeginColor(Rgb(18, 28, 64));
     backdrop_.Gradient().SetEndColor(Rgb(60, 80, 150));

@@ -49,7 +49,7 @@ ui::Bitmap WindowPicture()
     title.SetShadow(ui::clBlack);
     c.font = Arial(18, true, ui::clWhite);
     DrawText3D(title, c, true, ui::TextFormat::SingleLine, "Velocitrex 2K3  \xB7  component set", {22, 10, 520, 34});
-    for (auto [x, y, text] : {std::tuple{20, 46, "Fancy buttons"}, {320, 46, "Shaded push buttons"},
+    for (auto [x, y, text] : {std::tuple{20, 46, "Fancy buttons"}, {320, 46, "Push buttons"},
                               {20, 132, "Aqua buttons"}, {20, 228, "Gradient fills"}, {20, 330, "Three-dimensional text"},
                               {450, 46, "Round buttons"}, {320, 200, "Skinned check boxes"}, {320, 300, "Bubble hint"}})
         Heading(c, x, y, text);
@@ -81,6 +81,8 @@ ComponentShowcase::ComponentShowcase(ui::Form& form)
 
 void ComponentShowcase::MakeSurface()
 {
+    // The shaded buttons fill their corners with the window's colour: the backdrop's.
+    form_.SetColor(Rgb(14, 21, 50));
     surface_.SetName("PlasmaForm1");
     surface_.SetPicture(WindowPicture());
     surface_.Mask().Assign(ui::Region::FromRoundRect({0, 0, Width + 1, Height + 1}, 28, 28));
@@ -139,10 +141,10 @@ void ComponentShowcase::MakeAquaButtons()
         {">> Next", {20, 152, 100, 177}, TJLAquaType::bsButton, TJLCustomColor::ccNone},
         {"<< Back", {108, 152, 188, 177}, TJLAquaType::bsButton, TJLCustomColor::ccNone},
         {"Cancel", {196, 152, 276, 177}, TJLAquaType::bsButton, TJLCustomColor::ccNone},
-        {"Velocitrex Me!", {20, 188, 140, 213}, TJLAquaType::bsButton, TJLCustomColor::ccNone},
-        {"", {156, 188, 180, 212}, TJLAquaType::bsOrb, TJLCustomColor::ccNeonGreen},
-        {"", {188, 188, 212, 212}, TJLAquaType::bsOrb, TJLCustomColor::ccOrange},
-        {"", {220, 188, 244, 212}, TJLAquaType::bsOrb, TJLCustomColor::ccPaleBlue},
+        {"Velocitrex Me!", {20, 188, 150, 213}, TJLAquaType::bsButton, TJLCustomColor::ccNone},
+        {"", {166, 188, 190, 212}, TJLAquaType::bsOrb, TJLCustomColor::ccNeonGreen},
+        {"", {198, 188, 222, 212}, TJLAquaType::bsOrb, TJLCustomColor::ccOrange},
+        {"", {230, 188, 254, 212}, TJLAquaType::bsOrb, TJLCustomColor::ccPaleBlue},
     };
     for (std::size_t i = 0; i < aqua_.size(); ++i) {
         TJLAqua& b = aqua_[i];
