@@ -55,6 +55,7 @@ Form::Form(bool canBeMainForm) : app_(&Application::Current())
     SetFont(Font{});
     SetColor(clBtnFace);
     SetVisible(false);
+    SetClickOnRelease(true);
     app_->AddForm(*this, canBeMainForm);
 }
 

@@ -88,6 +88,11 @@ TEST_F(MouseTest, HiddenAndDisabledControlsPassTheMouseToWhatIsBeneath)
     form.b.SetVisible(true);
     form.panel.SetEnabled(false);
     EXPECT_EQ(form.Mouse().ControlAt({120, 20}), &form);
+    int formClicks = 0;
+    form.OnClick = [&] { ++formClicks; };
+    user.Click(form.b);
+    EXPECT_EQ(formClicks, 1);
+    EXPECT_EQ(form.log, std::vector<std::string>{});
 }
 
 TEST_F(MouseTest, NativeControlsLieAboveWindowlessOnes)
