@@ -1,6 +1,9 @@
 // Rendering forms to pictures: windowless controls in z-order, native controls in
 // the classic look, owner-drawn buttons, window regions.
+#include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "tests/ui/UiFixture.h"
 #include "ui/Bitmap.h"
@@ -97,7 +100,51 @@ int CountColour(const Bitmap& picture, const Rect& area, Color colour)
     return count;
 }
 
+// The columns and rows of an area that hold a colour.
+Rect Extent(const Bitmap& picture, const Rect& area, Color colour)
+{
+    Rect found{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (picture.Pixel(x, y) != colour)
+                continue;
+            found = {std::min(found.left, x), std::min(found.top, y), std::max(found.right, x + 1),
+                     std::max(found.bottom, y + 1)};
+        }
+    }
+    return found;
+}
+
 using RenderTest = UiFixture;
+
+TEST_F(RenderTest, LabelsAlignAndWrapTheirText)
+{
+    struct Case {
+        Alignment alignment;
+        bool wrap;
+        bool (*check)(const Rect& text);
+    };
+    const std::vector<Case> cases = {
+        {Alignment::Left, false, [](const Rect& t) { return t.left < 5 && t.right < 150; }},
+        {Alignment::Right, false, [](const Rect& t) { return t.left > 50 && t.right > 195; }},
+        {Alignment::Center, false, [](const Rect& t) { return std::abs((t.left + t.right) / 2 - 100) <= 3; }},
+        {Alignment::Left, true, [](const Rect& t) { return t.Height() > 15; }},  // two lines
+    };
+    for (const Case& c : cases) {
+        Form form;
+        form.SetClientSize(200, 60);
+        form.SetColor(clWhite);
+        Label label(&form);
+        label.SetBounds(0, 0, 200, 60);
+        label.SetFont(Font{"Arial", -11, clBlack});
+        label.SetCaption(c.wrap ? "Preparing your system for acceleration... Please wait..." : "Reboot Later");
+        label.SetAlignment(c.alignment);
+        label.SetWordWrap(c.wrap);
+        const Rect text = Extent(RenderForm(form), form.ClientRect(), clBlack);
+        EXPECT_TRUE(c.check(text)) << static_cast<int>(c.alignment) << " " << c.wrap << ": " << text.left << ".."
+                                   << text.right << " x " << text.top << ".." << text.bottom;
+    }
+}
 
 TEST_F(RenderTest, ShowsEveryControlWhereItLies)
 {
