@@ -1,5 +1,7 @@
 #include "ui/win32/DibBitmapStorage.h"
 
+#include "ui/win32/DibInfo.h"
+
 namespace vx::ui::win32 {
 
 DibBitmapStorage::DibBitmapStorage(int width, int height)
@@ -22,13 +24,7 @@ void DibBitmapStorage::Reallocate(int width, int height)
     width_ = height_ = 0;
     if (width <= 0 || height <= 0)
         return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(width, height);
     void* bits = nullptr;
     dib_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dib_)

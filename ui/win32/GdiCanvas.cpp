@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/Bitmap.h"
+#include "ui/win32/DibInfo.h"
 #include "ui/win32/GdiRegion.h"
 
 namespace vx::ui::win32 {
@@ -33,18 +34,6 @@ std::vector<POINT> ToPoints(std::span<const Point> points)
     for (Point p : points)
         out.push_back({p.x, p.y});
     return out;
-}
-
-BITMAPINFO TopDownInfo(int width, int height)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
 }
 
 }  // namespace
@@ -259,7 +248,7 @@ void GdiCanvas::CopyRect(const Rect& dest, Canvas& source, const Rect& srcRect)
         for (int x = 0; x < copy.Width(); ++x)
             copy.SetPixel(x, y, source.Pixel(srcRect.left + x, srcRect.top + y));
     }
-    const BITMAPINFO info = TopDownInfo(copy.Width(), copy.Height());
+    const BITMAPINFO info = TopDownDibInfo(copy.Width(), copy.Height());
     SetStretchBltMode(dc_, COLORONCOLOR);
     StretchDIBits(dc_, dest.left, dest.top, dest.Width(), dest.Height(), 0, 0, copy.Width(), copy.Height(),
                   copy.Row(0), &info, DIB_RGB_COLORS, SRCCOPY);
@@ -269,7 +258,7 @@ void GdiCanvas::Draw(int x, int y, const Bitmap& bitmap)
 {
     if (bitmap.Empty())
         return;
-    const BITMAPINFO info = TopDownInfo(bitmap.Width(), bitmap.Height());
+    const BITMAPINFO info = TopDownDibInfo(bitmap.Width(), bitmap.Height());
     SetDIBitsToDevice(dc_, x, y, static_cast<DWORD>(bitmap.Width()), static_cast<DWORD>(bitmap.Height()), 0, 0, 0,
                       static_cast<UINT>(bitmap.Height()), bitmap.Row(0), &info, DIB_RGB_COLORS);
 }
@@ -284,7 +273,7 @@ void GdiCanvas::DrawTransparent(int x, int y, const Bitmap& bitmap, Color key)
     MemoryDc imageDc(dc_);
     BitmapHandle image(CreateCompatibleBitmap(dc_, w, h));
     ScopedSelect imageSel(imageDc.Get(), image.Get());
-    const BITMAPINFO info = TopDownInfo(w, h);
+    const BITMAPINFO info = TopDownDibInfo(w, h);
     SetDIBitsToDevice(imageDc.Get(), 0, 0, static_cast<DWORD>(w), static_cast<DWORD>(h), 0, 0, 0,
                       static_cast<UINT>(h), bitmap.Row(0), &info, DIB_RGB_COLORS);
     MemoryDc maskDc(dc_);
