@@ -196,7 +196,7 @@ void ComponentShowcase::MakeText3D()
         t.SetParent(&form_);
         t.SetBounds(20 + static_cast<int>(i % 3) * 95, 352 + static_cast<int>(i / 3) * 34, 95, 30);
         t.SetCaption(specs[i].caption);
-        t.SetFont(Arial(18, true, Rgb(230, 236, 255)));
+        t.SetFont(Arial(16, true, Rgb(230, 236, 255)));
         TAHMFont3D& f = t.Font3D();
         f.SetStyle3D(specs[i].style);
         f.SetOffset(specs[i].offset);
