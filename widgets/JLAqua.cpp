@@ -33,6 +33,53 @@ void DrawLayer(Canvas& c, const Layer& layer, bool orb)
         c.RoundRect(layer.r, layer.corner, layer.corner);
 }
 
+// The layers of one drawing, from the rim inwards, then the highlight in the
+// upper third and the glow in the lower half; d shifts them while pressed.
+struct Gloss {
+    Color bg, V;
+    int W, H, d, k;
+
+    int R() const { return W - 2; }
+    int B() const { return H - 3; }
+    Color S(int i) const { return Shade(V, i); }
+    Layer One(Color c, Rect r, int corner) const { return Layer{c, c, r, corner}; }
+
+    std::vector<Layer> Body(int outer) const
+    {
+        return {One(Shade(bg, outer), {0, 0, W, H}, k), One(Shade(bg, 2), {0, 0, W - 1, H - 1}, k),
+                One(Shade(bg, 3), {0, 0, W - 2, H - 2}, k), One(S(3), {0, 0, R(), B()}, k),
+                One(S(1), {1, 1, R(), B()}, k), One(S(0), {2, 2, R(), B()}, k - 2),
+                One(V, {3, 3, R() - 1, B() - 1}, k - 4)};
+    }
+    std::vector<Layer> Orb() const
+    {
+        std::vector<Layer> l = Body(0);
+        const int t = B() / 3, h = B() / 2, R = this->R(), B = this->B();
+        l.insert(l.end(), {One(S(6), {d + 5, d + 3, R - 5, t + 2}, k), One(S(7), {d + 6, d + 3, R - 6, t + 1}, k),
+                           Layer{S(9), S(8), {d + 7, d + 3, R - 7, t}, k}, One(S(6), {d + 3, h + d, R - 3, B - 2}, k),
+                           One(S(7), {d + 4, h + d + 1, R - 4, B - 2}, k), One(S(8), {d + 5, h + d + 2, R - 5, B - 2}, k),
+                           One(S(9), {d + 7, h + d + 2, R - 7, B - 4}, k)});
+        return l;
+    }
+    std::vector<Layer> Button(bool small) const
+    {
+        std::vector<Layer> l = Body(4);
+        const int t = B() / 3, h = B() / 2, R = this->R(), B = this->B();
+        if (!small) {
+            l.insert(l.end(), {One(S(6), {d + 5, d + 3, R - 5, t + 2}, k), One(S(7), {d + 7, d + 3, R - 7, t + 1}, k),
+                               Layer{S(9), S(8), {d + 8, d + 3, R - 8, t}, k}, One(S(6), {d + 3, h + d, R - 3, B - 2}, k),
+                               One(S(7), {d + 5, h + d + 1, R - 5, B - 2}, k), One(S(8), {d + 7, h + d + 2, R - 7, B - 2}, k),
+                               One(S(9), {d + 9, h + d + 3, R - 9, B - 4}, k)});
+            return l;
+        }
+        l.insert(l.end(), {One(S(6), {d + 3, d + 3, R - 1, t + 2}, k), One(S(7), {d + 4, d + 3, R - 2, t + 1}, k),
+                           Layer{S(9), S(8), {d + 4, d + 3, R - 2, t}, k}, One(S(6), {d + 3, h + d, R - 3, B - 2}, k),
+                           One(S(7), {d + 4, h + d + 1, R - 3, B - 2}, 3), One(S(8), {d + 5, h + d + 2, R - 3, B - 2}, 3),
+                           One(S(9), {d + 6, h + d + 3, R - 4, B - 4}, 4)});
+        return l;
+    }
+};
+
 bool IsPurePrimary(Color c)
 {
     using namespace ui;
@@ -93,34 +140,9 @@ void TJLAqua::Paint(Canvas& canvas)
     picture.Fill(bg);
     Canvas& c = picture.GetCanvas();
     const Color V = BodyColor(bg);
-    const int R = W - 2, B = H - 3, d = state_ == AquaState::Pressed ? 2 : 0, k = smallCorners_ ? 8 : H;
     const bool orb = shape_ == TJLAquaType::bsOrb;
-    auto S = [&](int i) { return Shade(V, i); };
-    auto one = [](Color col, Rect r, int corner) { return Layer{col, col, r, corner}; };
-    std::vector<Layer> layers = {
-        one(Shade(bg, orb ? 0 : 4), {0, 0, W, H}, k), one(Shade(bg, 2), {0, 0, W - 1, H - 1}, k),
-        one(Shade(bg, 3), {0, 0, W - 2, H - 2}, k),   one(S(3), {0, 0, R, B}, k),
-        one(S(1), {1, 1, R, B}, k),                   one(S(0), {2, 2, R, B}, k - 2),
-        one(V, {3, 3, R - 1, B - 1}, k - 4),
-    };
-    const int t = B / 3, h = B / 2;
-    if (orb) {
-        layers.insert(layers.end(), {one(S(6), {d + 5, d + 3, R - 5, t + 2}, k), one(S(7), {d + 6, d + 3, R - 6, t + 1}, k),
-                                     Layer{S(9), S(8), {d + 7, d + 3, R - 7, t}, k},
-                                     one(S(6), {d + 3, h + d, R - 3, B - 2}, k), one(S(7), {d + 4, h + d + 1, R - 4, B - 2}, k),
-                                     one(S(8), {d + 5, h + d + 2, R - 5, B - 2}, k), one(S(9), {d + 7, h + d + 2, R - 7, B - 4}, k)});
-    } else if (!smallCorners_) {
-        layers.insert(layers.end(), {one(S(6), {d + 5, d + 3, R - 5, t + 2}, k), one(S(7), {d + 7, d + 3, R - 7, t + 1}, k),
-                                     Layer{S(9), S(8), {d + 8, d + 3, R - 8, t}, k},
-                                     one(S(6), {d + 3, h + d, R - 3, B - 2}, k), one(S(7), {d + 5, h + d + 1, R - 5, B - 2}, k),
-                                     one(S(8), {d + 7, h + d + 2, R - 7, B - 2}, k), one(S(9), {d + 9, h + d + 3, R - 9, B - 4}, k)});
-    } else {
-        layers.insert(layers.end(), {one(S(6), {d + 3, d + 3, R - 1, t + 2}, k), one(S(7), {d + 4, d + 3, R - 2, t + 1}, k),
-                                     Layer{S(9), S(8), {d + 4, d + 3, R - 2, t}, k},
-                                     one(S(6), {d + 3, h + d, R - 3, B - 2}, k), one(S(7), {d + 4, h + d + 1, R - 3, B - 2}, 3),
-                                     one(S(8), {d + 5, h + d + 2, R - 3, B - 2}, 3), one(S(9), {d + 6, h + d + 3, R - 4, B - 4}, 4)});
-    }
-    for (const Layer& layer : layers)
+    const Gloss gloss{bg, V, W, H, state_ == AquaState::Pressed ? 2 : 0, smallCorners_ ? 8 : H};
+    for (const Layer& layer : orb ? gloss.Orb() : gloss.Button(smallCorners_))
         DrawLayer(c, layer, orb);
     c.font = canvas.font;
     PaintCaption(c, bg, V);
