@@ -57,6 +57,32 @@ void PixelSink::Span(int y, int x0, int x1, std::uint32_t pixel)
     }
 }
 
+void PixelSink::CopyRow(int y, int x, const std::uint32_t* src, int count)
+{
+    Refresh();
+    y += origin_.y;
+    x += origin_.x;
+    if (y < 0 || y >= height_)
+        return;
+    const int x0 = std::max(x, 0);
+    const int x1 = std::min(x + count, width_);
+    if (x0 >= x1)
+        return;
+    std::uint32_t* row = target_.Bits() + static_cast<size_t>(y) * static_cast<size_t>(width_);
+    auto copy = [&](int a, int b) { std::copy(src + (a - x), src + (b - x), row + a); };
+    const auto* clip = RowClip(y);
+    if (!clip) {
+        copy(x0, x1);
+        return;
+    }
+    for (vx::ui::Span s : *clip) {
+        const int a = std::max(x0, s.left);
+        const int b = std::min(x1, s.right);
+        if (a < b)
+            copy(a, b);
+    }
+}
+
 void PixelSink::Plot(int x, int y, std::uint32_t pixel)
 {
     Span(y, x, x + 1, pixel);

@@ -23,6 +23,8 @@ public:
     void Plot(int x, int y, std::uint32_t pixel);
     // Pixels x0 .. x1 - 1 of row y.
     void Span(int y, int x0, int x1, std::uint32_t pixel);
+    // count pixels from src to row y starting at x.
+    void CopyRow(int y, int x, const std::uint32_t* src, int count);
     bool Visible(int x, int y) const;
     // nullopt outside the surface or the clip.
     std::optional<std::uint32_t> Read(int x, int y) const;

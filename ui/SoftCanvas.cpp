@@ -272,11 +272,8 @@ void SoftCanvas::CopyRect(const Rect& dest, Canvas& source, const Rect& srcRect)
 
 void SoftCanvas::Draw(int x, int y, const Bitmap& bitmap)
 {
-    for (int row = 0; row < bitmap.Height(); ++row) {
-        const std::uint32_t* src = bitmap.Row(row);
-        for (int col = 0; col < bitmap.Width(); ++col)
-            sink_.Plot(x + col, y + row, src[col]);
-    }
+    for (int row = 0; row < bitmap.Height(); ++row)
+        sink_.CopyRow(y + row, x, bitmap.Row(row), bitmap.Width());
 }
 
 void SoftCanvas::DrawTransparent(int x, int y, const Bitmap& bitmap, Color key)

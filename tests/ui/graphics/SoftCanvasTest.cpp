@@ -157,6 +157,15 @@ TEST(SoftCanvasCopies, DrawTransparentLeavesOutTheKey)
     picture.GetCanvas().Draw(10, 10, sprite);
     EXPECT_EQ(picture.Pixel(10, 10), clLime);
     EXPECT_EQ(picture.Pixel(11, 11), clBlue);
+    // Clipped and moved like every other drawing, also past the picture's edge.
+    picture.GetCanvas().SetOrigin({-1, 0});
+    picture.GetCanvas().SetClipRect({0, 0, 17, 24});
+    picture.GetCanvas().Draw(15, 0, sprite);
+    picture.GetCanvas().Draw(22, 5, sprite);
+    EXPECT_EQ(picture.Pixel(14, 0), clLime);
+    EXPECT_EQ(picture.Pixel(15, 0), clLime);
+    EXPECT_EQ(picture.Pixel(16, 0), clWhite);
+    EXPECT_EQ(picture.Pixel(21, 5), clWhite);
 }
 
 TEST(SoftCanvasCopies, CopyRectStretchesAndCopiesWithinOneCanvas)
