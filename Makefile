@@ -3,7 +3,7 @@ SHELL := /bin/sh
 JOBS ?= $(shell nproc)
 export VX_WERROR ?= ON
 
-.PHONY: all bootstrap host host-asan win32 win64 test test-host test-asan test-win64 run clean
+.PHONY: all bootstrap host host-asan win32 win64 test test-host test-asan test-win64 screens run clean
 
 all: host
 
@@ -37,6 +37,12 @@ test-win64: win64
 	@ctest --preset win64
 
 test: test-host win32 test-win64
+
+# The gallery's pictures in build/screens: the host rendering and the Wine screenshot.
+screens: host win64
+	@scripts/wine-prefix
+	@ctest --preset host -R gallery_host_screen
+	@ctest --preset win64 -R gallery_wine_screen
 
 run: host
 	@scripts/run-samples build/host

@@ -1,0 +1,29 @@
+// The gallery without a window system: renders the form as the Windows build
+// shows it and saves the picture as DIRECTORY/gallery-host.bmp.
+// Usage: gallery [DIRECTORY]   (default build/screens)
+#include <iostream>
+#include <string>
+
+#include "apps/gallery/GalleryForm.h"
+#include "ui/Application.h"
+#include "ui/host/FormRenderer.h"
+#include "ui/host/HostBackend.h"
+
+int main(int argc, char** argv)
+{
+    using namespace vx::ui;
+    const std::string directory = argc > 1 ? argv[1] : "build/screens";
+    HostBackend host;
+    Application app(host);
+    app.SetTitle(GalleryTitle);
+    GalleryForm& form = app.CreateForm<GalleryForm>();
+    form.Show();
+    app.ProcessMessages();
+    const std::string path = SaveRendering(RenderForm(form), directory, "gallery-host");
+    if (path.empty()) {
+        std::cerr << "gallery: cannot write the picture into " << directory << '\n';
+        return 1;
+    }
+    std::cout << path << '\n';
+    return 0;
+}

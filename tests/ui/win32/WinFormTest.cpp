@@ -1,0 +1,226 @@
+// Forms become top-level windows: placed, shaped, painted and fed with mouse and
+// close messages; modal runs disable the other windows; timers tick from the loop.
+#include <windows.h>
+
+#include "tests/ui/win32/WinFixture.h"
+#include "ui/Canvas.h"
+#include "ui/Form.h"
+#include "ui/GraphicControl.h"
+#include "ui/Timer.h"
+#include "ui/win32/GdiRegion.h"
+
+namespace vx::ui::win32 {
+namespace {
+
+class Block : public GraphicControl {
+public:
+    using GraphicControl::GraphicControl;
+    int paints = 0;
+
+protected:
+    void Paint(Canvas& canvas) override
+    {
+        ++paints;
+        canvas.brush = Brush{clRed, BrushStyle::Solid};
+        canvas.FillRect(ClientRect());
+    }
+};
+
+struct BlockForm : Form {
+    Block block{this};
+    BlockForm()
+    {
+        SetBorderStyle(BorderStyle::None);
+        SetBounds(100, 80, 200, 150);
+        block.SetBounds(20, 30, 50, 40);
+    }
+};
+
+using WinFormTest = WinFixture;
+
+TEST_F(WinFormTest, TheWindowHasTheFormsPlaceCaptionAndBorder)
+{
+    struct Case {
+        BorderStyle border;
+        DWORD present;
+        DWORD absent;
+    };
+    const Case cases[] = {
+        {BorderStyle::None, WS_POPUP, WS_CAPTION | WS_THICKFRAME},
+        {BorderStyle::Single, WS_CAPTION | WS_SYSMENU, WS_THICKFRAME},
+        {BorderStyle::Sizeable, WS_CAPTION | WS_THICKFRAME, 0},
+        {BorderStyle::Dialog, WS_CAPTION, WS_THICKFRAME | WS_MINIMIZEBOX},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.border));
+        auto form = MakeForm<Form>();
+        form->SetBorderStyle(c.border);
+        form->SetCaption("Placed");
+        form->SetBounds(120, 90, 300, 200);
+        form->Show();
+        HWND hwnd = WindowOf(*form);
+        const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
+        EXPECT_EQ(style & c.present, c.present);
+        EXPECT_EQ(style & c.absent, 0u);
+        RECT window;
+        RECT client;
+        GetWindowRect(hwnd, &window);
+        GetClientRect(hwnd, &client);
+        EXPECT_EQ(window.left, 120);
+        EXPECT_EQ(window.top, 90);
+        EXPECT_EQ(client.right, 300);
+        EXPECT_EQ(client.bottom, 200);
+        EXPECT_EQ(WindowText(hwnd), "Placed");
+    }
+}
+
+TEST_F(WinFormTest, TheUsersMovesReachTheForm)
+{
+    auto& form = app.CreateForm<BlockForm>();
+    form.Show();
+    SetWindowPos(WindowOf(form), nullptr, 250, 260, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(form.Left(), 250);
+    EXPECT_EQ(form.Top(), 260);
+    EXPECT_EQ(form.Width(), 200);
+}
+
+TEST_F(WinFormTest, TheWindowRegionIsTheFormsOutlineInWindowCoordinates)
+{
+    for (const BorderStyle border : {BorderStyle::None, BorderStyle::Single}) {
+        SCOPED_TRACE(static_cast<int>(border));
+        auto form = MakeForm<Form>();
+        form->SetBorderStyle(border);
+        form->SetBounds(60, 60, 200, 120);
+        const Region outline = Region::FromRoundRect({0, 0, 200, 120}, 40, 40);
+        form->SetWindowRegion(outline);
+        form->Show();
+        HWND hwnd = WindowOf(*form);
+        RegionHandle readBack(CreateRectRgn(0, 0, 0, 0));
+        ASSERT_NE(GetWindowRgn(hwnd, readBack.Get()), ERROR);
+        RECT window;
+        GetWindowRect(hwnd, &window);
+        POINT client{0, 0};
+        ClientToScreen(hwnd, &client);
+        Region expected = outline;
+        expected.Offset(client.x - window.left, client.y - window.top);
+        EXPECT_EQ(FromHrgn(readBack.Get()), expected);
+
+        form->SetWindowRegion(std::nullopt);
+        EXPECT_EQ(GetWindowRgn(hwnd, readBack.Get()), ERROR);
+    }
+}
+
+TEST_F(WinFormTest, GraphicControlsArePaintedByTheirFormOnTheScreen)
+{
+    auto& form = app.CreateForm<BlockForm>();
+    form.Show();
+    form.Repaint();
+    EXPECT_GT(form.block.paints, 0);
+    HDC dc = GetDC(WindowOf(form));
+    const COLORREF inside = GetPixel(dc, 30, 40);
+    const COLORREF outside = GetPixel(dc, 5, 5);
+    ReleaseDC(WindowOf(form), dc);
+    EXPECT_EQ(inside, RGB(255, 0, 0));
+    EXPECT_EQ(outside, ColorToRgb(clBtnFace));
+}
+
+TEST_F(WinFormTest, MouseMessagesReachTheGraphicControlUnderThePointer)
+{
+    auto& form = app.CreateForm<BlockForm>();
+    form.Show();
+    int clicks = 0;
+    Point down;
+    form.block.OnClick = [&] { ++clicks; };
+    form.block.OnMouseDown = [&](MouseButton, ShiftState, Point p) { down = p; };
+    HWND hwnd = WindowOf(form);
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 35));
+    EXPECT_EQ(GetCapture(), hwnd);  // the press holds the mouse until the release
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(26, 36));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(down, (Point{5, 5}));
+    EXPECT_NE(GetCapture(), hwnd);
+    // Pressed on the block, released beside it: no click.
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 35));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(150, 100));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(WinFormTest, ClosingTheMainWindowEndsTheProgram)
+{
+    auto& form = app.CreateForm<BlockForm>();
+    form.Show();
+    PostMessageA(WindowOf(form), WM_CLOSE, 0, 0);
+    app.Run();  // returns once the close arrives
+    EXPECT_TRUE(app.Terminated());
+    EXPECT_FALSE(backend.DispatchNext(false));
+}
+
+TEST_F(WinFormTest, TimersTickFromTheMessageLoopUntilStopped)
+{
+    Timer timer;
+    int ticks = 0;
+    timer.OnTimer = [&] {
+        if (++ticks == 3)
+            timer.SetEnabled(false);
+    };
+    timer.SetInterval(20);
+    timer.SetEnabled(true);
+    EXPECT_TRUE(PumpUntil([&] { return ticks == 3; }));
+    Pump(100);
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(WinFormTest, AModalRunDisablesTheOtherWindowsUntilItEnds)
+{
+    auto& owner = app.CreateForm<BlockForm>();
+    owner.Show();
+    auto& dialog = app.CreateForm<BlockForm>();
+    dialog.SetBounds(140, 120, 150, 100);
+    bool ownerEnabledDuringRun = true;
+    bool dialogEnabledDuringRun = false;
+    Timer answer;
+    answer.SetInterval(30);
+    answer.OnTimer = [&] {
+        ownerEnabledDuringRun = IsWindowEnabled(WindowOf(owner)) != FALSE;
+        dialogEnabledDuringRun = IsWindowEnabled(WindowOf(dialog)) != FALSE;
+        dialog.SetModalResult(ModalResult::Ok);
+    };
+    answer.SetEnabled(true);
+    EXPECT_EQ(dialog.ShowModal(), ModalResult::Ok);
+    EXPECT_FALSE(ownerEnabledDuringRun);
+    EXPECT_TRUE(dialogEnabledDuringRun);
+    EXPECT_TRUE(IsWindowEnabled(WindowOf(owner)));
+    EXPECT_FALSE(IsWindowVisible(WindowOf(dialog)));
+}
+
+TEST_F(WinFormTest, TerminateEndsTheModalRunsWithCancel)
+{
+    auto& owner = app.CreateForm<BlockForm>();
+    owner.Show();
+    auto& outer = app.CreateForm<BlockForm>();
+    auto& inner = app.CreateForm<BlockForm>();
+    ModalResult innerResult = ModalResult::None;
+    Timer start;
+    start.SetInterval(20);
+    start.OnTimer = [&] {
+        start.SetEnabled(false);
+        innerResult = inner.ShowModal();
+    };
+    Timer stop;
+    stop.SetInterval(80);
+    stop.OnTimer = [&] { app.Terminate(); };
+    start.SetEnabled(true);
+    stop.SetEnabled(true);
+    EXPECT_EQ(outer.ShowModal(), ModalResult::Cancel);
+    EXPECT_EQ(innerResult, ModalResult::Cancel);
+}
+
+TEST_F(WinFormTest, TheApplicationWindowCarriesTheTitle)
+{
+    app.SetTitle("Velocitrex Gallery Test");
+    HWND found = FindWindowA(nullptr, "Velocitrex Gallery Test");
+    EXPECT_EQ(found, backend.ApplicationWindow());
+}
+
+}  // namespace
+}  // namespace vx::ui::win32

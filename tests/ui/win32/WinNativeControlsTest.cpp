@@ -1,0 +1,262 @@
+// Native controls become child windows that mirror the portable state, and the
+// windows' notifications become the controls' events.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "tests/ui/win32/WinFixture.h"
+#include "ui/Button.h"
+#include "ui/CheckBox.h"
+#include "ui/ComboBox.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
+#include "ui/ListBox.h"
+#include "ui/Memo.h"
+#include "ui/OwnerDrawButton.h"
+#include "ui/Panel.h"
+#include "ui/RadioButton.h"
+#include "ui/SpinBox.h"
+#include "ui/win32/WinSpinBoxPeer.h"
+
+namespace vx::ui::win32 {
+namespace {
+
+class Swatch : public OwnerDrawButton {
+public:
+    using OwnerDrawButton::OwnerDrawButton;
+    int paints = 0;
+
+protected:
+    void Paint(Canvas&) override { ++paints; }
+};
+
+struct ControlsForm : Form {
+    Panel box{this};
+    Button btnGo{&box};
+    CheckBox cbxSound{this};
+    RadioButton rbtnOne{this};
+    RadioButton rbtnTwo{this};
+    Edit edtName{this};
+    ComboBox comboType{this};
+    SpinBox spinMtu{this};
+    ListBox lstItems{this};
+    Memo memoText{this};
+    Swatch btnSwatch{this};
+
+    ControlsForm()
+    {
+        SetBounds(40, 40, 420, 320);
+        box.SetBounds(10, 10, 120, 60);
+        btnGo.SetBounds(8, 12, 90, 25);  // inside the panel: at (18, 22) on the form
+        btnGo.SetCaption("&Go");
+        cbxSound.SetBounds(150, 10, 120, 20);
+        rbtnOne.SetBounds(150, 40, 100, 20);
+        rbtnTwo.SetBounds(150, 64, 100, 20);
+        edtName.SetBounds(10, 100, 150, 22);
+        comboType.SetBounds(180, 100, 150, 22);
+        comboType.SetItems({"Dial-up", "Cable", "LAN"});
+        spinMtu.SetBounds(10, 140, 80, 22);
+        spinMtu.SetRange(576, 1500);
+        spinMtu.SetValue(1000);
+        lstItems.SetBounds(180, 140, 150, 80);
+        lstItems.SetItems({"one", "two", "three"});
+        memoText.SetBounds(10, 230, 150, 60);
+        btnSwatch.SetBounds(180, 240, 60, 30);
+    }
+};
+
+class WinNativeControlsTest : public WinFixture {
+protected:
+    ControlsForm& form = app.CreateForm<ControlsForm>();
+
+    void SetUp() override
+    {
+        form.Show();
+        Pump(50);
+    }
+};
+
+TEST_F(WinNativeControlsTest, EachControlIsAChildWindowOfItsFormAtItsPlace)
+{
+    struct Case {
+        NativeControl* control;
+        const char* windowClass;
+    };
+    const Case cases[] = {
+        {&form.btnGo, "Button"},      {&form.cbxSound, "Button"}, {&form.rbtnOne, "Button"},
+        {&form.edtName, "Edit"},      {&form.spinMtu, "Edit"},    {&form.lstItems, "ListBox"},
+        {&form.memoText, "Edit"},     {&form.btnSwatch, "Button"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.windowClass);
+        HWND hwnd = WindowOf(*c.control);
+        ASSERT_TRUE(IsWindow(hwnd));
+        EXPECT_EQ(GetParent(hwnd), WindowOf(form));
+        EXPECT_EQ(lstrcmpiA(ClassOf(hwnd).c_str(), c.windowClass), 0) << ClassOf(hwnd);
+        EXPECT_TRUE(IsWindowVisible(hwnd));
+        if (c.control != &form.spinMtu) {  // the arrows take the right end of the spin box
+            EXPECT_EQ(PlaceOf(hwnd), c.control->BoundsInForm());
+        }
+    }
+    // A combo box window also holds its dropped-down list.
+    const Rect combo = PlaceOf(WindowOf(form.comboType));
+    EXPECT_EQ(combo.TopLeft(), form.comboType.BoundsInForm().TopLeft());
+    EXPECT_EQ(combo.Width(), form.comboType.Width());
+}
+
+TEST_F(WinNativeControlsTest, ButtonsNeitherCheckThemselvesNorDrawThemselvesWhenOwnerDrawn)
+{
+    const auto type = [](HWND hwnd) { return GetWindowLongPtrA(hwnd, GWL_STYLE) & BS_TYPEMASK; };
+    EXPECT_EQ(type(WindowOf(form.cbxSound)), BS_CHECKBOX);
+    EXPECT_EQ(type(WindowOf(form.rbtnOne)), BS_RADIOBUTTON);
+    EXPECT_EQ(type(WindowOf(form.btnSwatch)), BS_OWNERDRAW);
+    EXPECT_GT(form.btnSwatch.paints, 0);
+}
+
+TEST_F(WinNativeControlsTest, ClickingAButtonRunsItsClick)
+{
+    int clicks = 0;
+    form.btnGo.OnClick = [&] { ++clicks; };
+    SendMessageA(WindowOf(form.btnGo), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(WinNativeControlsTest, ClickingACheckBoxTogglesTheControlWhichTheWindowMirrors)
+{
+    HWND box = WindowOf(form.cbxSound);
+    SendMessageA(box, BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.cbxSound.Checked());
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+    SendMessageA(box, BM_CLICK, 0, 0);
+    EXPECT_FALSE(form.cbxSound.Checked());
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(WinNativeControlsTest, ClickingARadioButtonUnchecksItsSiblingsWindows)
+{
+    form.rbtnOne.SetChecked(true);
+    SendMessageA(WindowOf(form.rbtnTwo), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.rbtnTwo.Checked());
+    EXPECT_EQ(SendMessageA(WindowOf(form.rbtnOne), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageA(WindowOf(form.rbtnTwo), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(WinNativeControlsTest, TextsTravelBothWays)
+{
+    int changes = 0;
+    form.edtName.OnChange = [&] { ++changes; };
+    SetWindowTextA(WindowOf(form.edtName), "typed");
+    EXPECT_EQ(form.edtName.Text(), "typed");
+    EXPECT_EQ(changes, 1);
+    form.edtName.SetText("from code");
+    EXPECT_EQ(WindowText(WindowOf(form.edtName)), "from code");
+
+    form.spinMtu.SetValue(1400);
+    EXPECT_EQ(WindowText(WindowOf(form.spinMtu)), "1400");
+    form.memoText.SetLines({"first", "second"});
+    EXPECT_EQ(WindowText(WindowOf(form.memoText)), form.memoText.Text());
+}
+
+TEST_F(WinNativeControlsTest, ChoosingAnItemReachesTheControl)
+{
+    HWND combo = WindowOf(form.comboType);
+    EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 3);
+    int changes = 0;
+    form.comboType.OnChange = [&] { ++changes; };
+    // As the list does when the user picks: select, then notify the parent.
+    SendMessageA(combo, CB_SETCURSEL, 1, 0);
+    SendMessageA(WindowOf(form), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(form.comboType.ItemIndex(), 1);
+    EXPECT_EQ(form.comboType.Text(), "Cable");
+    EXPECT_EQ(changes, 1);
+
+    form.lstItems.SetItemIndex(2);
+    EXPECT_EQ(SendMessageA(WindowOf(form.lstItems), LB_GETCURSEL, 0, 0), 2);
+}
+
+TEST_F(WinNativeControlsTest, TheUpDownArrowsStepTheSpinBoxWhichClamps)
+{
+    auto* peer = dynamic_cast<WinSpinBoxPeer*>(form.spinMtu.Peer());
+    ASSERT_NE(peer, nullptr);
+    HWND arrows = peer->Arrows();
+    ASSERT_TRUE(IsWindow(arrows));
+    EXPECT_EQ(lstrcmpiA(ClassOf(arrows).c_str(), UPDOWN_CLASSA), 0);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(arrows, UDM_GETBUDDY, 0, 0)), WindowOf(form.spinMtu));
+    form.spinMtu.SetIncrement(300);
+    const auto step = [&](int delta) {
+        NMUPDOWN change{};
+        change.hdr.hwndFrom = arrows;
+        change.hdr.code = UDN_DELTAPOS;
+        change.iDelta = delta;
+        return SendMessageA(WindowOf(form), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    };
+    EXPECT_NE(step(1), 0);  // the arrows keep their own position
+    EXPECT_EQ(form.spinMtu.Value(), 1300);
+    step(1);
+    EXPECT_EQ(form.spinMtu.Value(), 1500);
+    EXPECT_EQ(WindowText(WindowOf(form.spinMtu)), "1500");
+    step(-1);
+    EXPECT_EQ(form.spinMtu.Value(), 1200);
+}
+
+TEST_F(WinNativeControlsTest, StateChangesReachTheWindow)
+{
+    form.btnGo.SetEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(WindowOf(form.btnGo)));
+    form.box.SetVisible(false);  // hides the button inside the panel
+    EXPECT_FALSE(IsWindowVisible(WindowOf(form.btnGo)));
+    form.box.SetBounds(20, 30, 120, 60);
+    form.box.SetVisible(true);
+    EXPECT_EQ(PlaceOf(WindowOf(form.btnGo)), Rect::Bounds(28, 42, 90, 25));
+    form.cbxSound.SetCaption("Sound on");
+    EXPECT_EQ(WindowText(WindowOf(form.cbxSound)), "Sound on");
+}
+
+TEST_F(WinNativeControlsTest, ARestyledCheckBoxGetsANewWindowWithItsState)
+{
+    form.cbxSound.SetChecked(true);
+    form.cbxSound.SetPushLike(true);
+    HWND box = WindowOf(form.cbxSound);
+    EXPECT_NE(GetWindowLongPtrA(box, GWL_STYLE) & BS_PUSHLIKE, 0);
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+    int toggles = 0;
+    form.cbxSound.OnClick = [&] { ++toggles; };
+    SendMessageA(box, BM_CLICK, 0, 0);
+    EXPECT_EQ(toggles, 1);
+}
+
+TEST_F(WinNativeControlsTest, ADestroyedControlTakesItsWindowAlong)
+{
+    HWND hwnd = nullptr;
+    {
+        Button temporary;
+        temporary.SetBounds(300, 10, 60, 20);
+        temporary.SetParent(&form);
+        hwnd = WindowOf(temporary);
+        ASSERT_TRUE(IsWindow(hwnd));
+    }
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST_F(WinNativeControlsTest, AltWithALetterReachesTheFormsAccelerators)
+{
+    int clicks = 0;
+    form.btnGo.OnClick = [&] { ++clicks; };
+    PostMessageA(WindowOf(form), WM_SYSCHAR, 'g', 0);
+    EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
+}
+
+TEST_F(WinNativeControlsTest, FocusMovesReachTheForm)
+{
+    SetFocus(WindowOf(form.edtName));
+    EXPECT_EQ(form.ActiveControl(), &form.edtName);
+    form.spinMtu.SetFocus();
+    EXPECT_EQ(GetFocus(), WindowOf(form.spinMtu));
+    form.spinMtu.NativeTextChanged("99999");
+    SetFocus(WindowOf(form.edtName));  // leaving the spin box clamps its text
+    EXPECT_EQ(WindowText(WindowOf(form.spinMtu)), "1500");
+}
+
+}  // namespace
+}  // namespace vx::ui::win32
