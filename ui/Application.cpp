@@ -26,8 +26,8 @@ Application::~Application()
 {
     // Forms first: their controls tell the hint controller that they go away.
     ownedForms_.clear();
-    hints_.reset();
     hintWindow_.reset();
+    hints_.reset();
     for (Form* form : forms_)
         form->app_ = nullptr;
     CurrentSlot() = previous_;

@@ -14,6 +14,7 @@
 
 namespace vx::ui {
 
+class Control;
 class Form;
 class HintWindow;
 
@@ -67,6 +68,12 @@ public:
     // The hint window while hints are on; made on first use.
     HintWindow* GetHintWindow();
     HintController& Hints() { return *hints_; }
+    // A control or form is going away: nothing may keep pointing at it.
+    void ControlGone(const Control& subtree)
+    {
+        if (hints_)
+            hints_->Forget(subtree);
+    }
 
     // Bookkeeping of forms and modal runs, used by Form.
     void AddForm(Form& form, bool canBeMainForm);

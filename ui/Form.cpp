@@ -63,8 +63,10 @@ Form::~Form()
 {
     for (Control* child : Children())
         ForgetSubtree(*child);
-    if (app_)
+    if (app_) {
+        app_->ControlGone(*this);
         app_->RemoveForm(*this);
+    }
 }
 
 void Form::SetBorderStyle(BorderStyle style)
@@ -243,7 +245,7 @@ void Form::ForgetSubtree(Control& subtree)
 {
     mouse_.Forget(subtree);
     if (app_)
-        app_->Hints().Forget(subtree);
+        app_->ControlGone(subtree);
     if (InSubtree(activeControl_, subtree))
         activeControl_ = nullptr;
     ForEachInSubtree(subtree, [](Control& c) {

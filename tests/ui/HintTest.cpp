@@ -87,5 +87,19 @@ TEST_F(HintTest, SwitchingHintsOnAgainMakesAWindowOfTheInstalledClass)
     EXPECT_NE(app.MainForm(), app.GetHintWindow());
 }
 
+TEST_F(HintTest, AHintedFormThatGoesAwayIsForgotten)
+{
+    auto form = std::make_unique<HintForm>();
+    form->SetHint("the window itself");
+    form->SetShowHint(true);
+    form->Show();
+    user.MoveTo(Point{250, 80});
+    EXPECT_EQ(app.Hints().HintedControl(), form.get());
+    form.reset();
+    EXPECT_EQ(app.Hints().HintedControl(), nullptr);
+    host.Advance(app.HintPause());
+    EXPECT_EQ(Shown(), nullptr);
+}
+
 }  // namespace
 }  // namespace vx::ui
