@@ -2,6 +2,8 @@
 SHELL := /bin/sh
 JOBS ?= $(shell nproc)
 export VX_WERROR ?= ON
+# The build tools run make again; keep their directory notes out of the output.
+MAKEFLAGS += --no-print-directory
 
 .PHONY: all bootstrap host host-asan win32 win64 test test-host test-asan test-win64 screens run clean
 
