@@ -66,6 +66,12 @@ std::vector<DrawCase> Cases()
         {"Wide pen 2 slanted", [](Canvas& c) { c.pen.width = 2; c.MoveTo(3, 3); c.LineTo(15, 9); }, 3},
         {"FillRegion", [](Canvas& c) { c.FillRegion(Region::FromEllipse({1, 1, 20, 17}), clBlue); }},
         {"FrameRegion", [](Canvas& c) { c.FrameRegion(Region::FromEllipse({1, 1, 16, 14}), clBlue, 2, 1); }},
+        {"Regions, text cells and copies moved by the origin", [](Canvas& c) {
+             c.SetOrigin({4, 3});
+             c.FillRegion(Region::FromRoundRect({0, 0, 12, 10}, 5, 5), clBlue);
+             c.FrameRegion(Region::FromRect({10, 10, 18, 18}), clBlack, 1, 1);
+             c.CopyRect({-4, -3, 2, 3}, c, {0, 0, 6, 6});
+         }},
         {"Clip and origin", [](Canvas& c) {
              c.SetOrigin({3, 2});
              c.SetClip(Region::FromEllipse({0, 0, 15, 15}));
