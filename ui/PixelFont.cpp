@@ -22,10 +22,13 @@ PixelFont::PixelFont(const Font& font)
       underline_(font.underline),
       strikeOut_(font.strikeOut)
 {
+    // GDI's fonts are about 15/13 of their character height from line to line.
+    height_ = std::max(PixelFontCellHeight * scale_, (font.PixelHeight() * 15 + 6) / 13);
+    pad_ = (height_ - PixelFontCellHeight * scale_) / 2;
 }
 
-int PixelFont::Height() const { return PixelFontCellHeight * scale_; }
-int PixelFont::Ascent() const { return PixelFontAscent * scale_; }
+int PixelFont::Height() const { return height_; }
+int PixelFont::Ascent() const { return pad_ + PixelFontAscent * scale_; }
 
 int PixelFont::CharWidth(unsigned char c) const
 {

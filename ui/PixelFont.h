@@ -37,6 +37,8 @@ private:
     void HLine(int x, int y, int width, Plot&& plot) const;
 
     int scale_ = 1;
+    int height_ = 0;  // the cell scaled, grown to the height GDI gives such a font
+    int pad_ = 0;     // rows above the scaled art
     bool bold_ = false;
     bool italic_ = false;
     bool underline_ = false;

@@ -47,6 +47,7 @@ void PixelFont::HLine(int x, int y, int width, Plot&& plot) const
 template <class Plot>
 void PixelFont::Draw(int x, int y, std::string_view text, Plot&& plot) const
 {
+    y += pad_;
     int pen = x;
     for (char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
@@ -64,6 +65,7 @@ void PixelFont::Underline(int x, int y, std::string_view text, size_t index, Plo
 {
     if (index >= text.size())
         return;
+    y += pad_;
     const int start = x + TextWidth(text.substr(0, index));
     const auto c = static_cast<unsigned char>(text[index]);
     HLine(start, y + PixelFontUnderlineRow * scale_, CharWidth(c) - scale_, plot);

@@ -10,6 +10,15 @@ namespace vx::ui::win32 {
 
 namespace {
 
+// The portable flags are passed to DrawTextA as they are.
+static_assert(static_cast<UINT>(TextFormat::Center) == DT_CENTER && static_cast<UINT>(TextFormat::Right) == DT_RIGHT);
+static_assert(static_cast<UINT>(TextFormat::VCenter) == DT_VCENTER && static_cast<UINT>(TextFormat::Bottom) == DT_BOTTOM);
+static_assert(static_cast<UINT>(TextFormat::WordBreak) == DT_WORDBREAK &&
+              static_cast<UINT>(TextFormat::SingleLine) == DT_SINGLELINE);
+static_assert(static_cast<UINT>(TextFormat::ExpandTabs) == DT_EXPANDTABS && static_cast<UINT>(TextFormat::NoClip) == DT_NOCLIP);
+static_assert(static_cast<UINT>(TextFormat::CalcRect) == DT_CALCRECT && static_cast<UINT>(TextFormat::NoPrefix) == DT_NOPREFIX);
+static_assert(static_cast<UINT>(TextFormat::EndEllipsis) == DT_END_ELLIPSIS);
+
 RECT ToRect(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 COLORREF Ref(Color c) { return ColorToRgb(c); }

@@ -78,6 +78,8 @@ TEST(SoftCanvasText, ExtentsAndBackground)
     c.font.bold = true;
     EXPECT_GT(c.TextWidth("ab"), ab.cx);
     c.font.bold = false;
+    c.font.height = -13;
+    EXPECT_EQ(c.TextHeight("a"), 15);  // as 13-pixel Arial
     c.font.height = -22;
     EXPECT_EQ(c.TextHeight("a"), 26);
 
