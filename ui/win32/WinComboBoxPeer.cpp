@@ -62,9 +62,7 @@ void WinComboBoxPeer::UpdateKind(Change change)
 
 void WinComboBoxPeer::ShowItems()
 {
-    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
-    for (const std::string& item : combo_.Items())
-        SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    ReplaceItems(Handle(), CB_RESETCONTENT, CB_ADDSTRING, combo_.Items());
 }
 
 void WinComboBoxPeer::ShowSelection()

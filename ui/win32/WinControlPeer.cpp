@@ -6,6 +6,7 @@
 #include "ui/Form.h"
 #include "ui/NativeControl.h"
 #include "ui/win32/GdiFont.h"
+#include "ui/win32/NestingGuard.h"
 #include "ui/win32/WinFormPeer.h"
 #include "ui/win32/WinWindowClass.h"
 
@@ -15,17 +16,6 @@ namespace {
 
 constexpr const char* PeerProp = "VxPeer";
 constexpr const char* ProcProp = "VxProc";
-
-class SyncScope {
-public:
-    explicit SyncScope(int& depth) : depth_(depth) { ++depth_; }
-    ~SyncScope() { --depth_; }
-    SyncScope(const SyncScope&) = delete;
-    SyncScope& operator=(const SyncScope&) = delete;
-
-private:
-    int& depth_;
-};
 
 bool IsMouseMessage(UINT message)
 {
@@ -39,6 +29,13 @@ std::string WindowText(HWND hwnd)
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
     text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+void ReplaceItems(HWND hwnd, UINT reset, UINT add, const std::vector<std::string>& items)
+{
+    SendMessageA(hwnd, reset, 0, 0);
+    for (const std::string& item : items)
+        SendMessageA(hwnd, add, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
 WinControlPeer::WinControlPeer(NativeControl& control, WinFormPeer& form)
@@ -94,7 +91,7 @@ void WinControlPeer::Update(Change change)
     case Change::Focus: ::SetFocus(Handle()); break;
     default: break;
     }
-    SyncScope quiet(syncing_);
+    NestingGuard quiet(syncing_);
     UpdateKind(change);
 }
 
@@ -132,7 +129,7 @@ void WinControlPeer::MakeWindow()
     window_.Reset(hwnd);
     Subclass(hwnd);
     ApplyFont();
-    SyncScope quiet(syncing_);
+    NestingGuard quiet(syncing_);
     SyncState();
 }
 

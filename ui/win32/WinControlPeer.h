@@ -93,5 +93,7 @@ private:
 
 // Reads a window's text.
 std::string WindowText(HWND hwnd);
+// Empties a list or combo box with the reset message and adds the items.
+void ReplaceItems(HWND hwnd, UINT reset, UINT add, const std::vector<std::string>& items);
 
 }  // namespace vx::ui::win32

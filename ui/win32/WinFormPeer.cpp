@@ -4,6 +4,7 @@
 #include "ui/Form.h"
 #include "ui/win32/GdiCanvas.h"
 #include "ui/win32/GdiRegion.h"
+#include "ui/win32/NestingGuard.h"
 #include "ui/win32/WinControlPeer.h"
 #include "ui/win32/WinFormStyle.h"
 #include "ui/win32/WinGeometry.h"
@@ -15,18 +16,6 @@ namespace {
 
 constexpr UINT_PTR LeaveCheckTimer = 1;
 constexpr UINT LeaveCheckMs = 50;
-
-// Counts nested moves and restyles of our own, whose messages are no user's doing.
-class Applying {
-public:
-    explicit Applying(int& depth) : depth_(depth) { ++depth_; }
-    ~Applying() { --depth_; }
-    Applying(const Applying&) = delete;
-    Applying& operator=(const Applying&) = delete;
-
-private:
-    int& depth_;
-};
 
 bool OwnsWindow(HWND form, HWND other)
 {
@@ -57,7 +46,7 @@ WinFormPeer::WinFormPeer(Form& form, HWND applicationWindow)
     spec.owner = popup_ ? applicationWindow : nullptr;
     spec.bounds = WindowRectFor(form_, style);
     {
-        Applying guard(applying_);
+        NestingGuard guard(applying_);
         window_ = CreateTargetWindow(spec, *this);
     }
     ApplyRegion();
@@ -249,7 +238,7 @@ void WinFormPeer::Paint()
 
 void WinFormPeer::ApplyBounds()
 {
-    Applying guard(applying_);
+    NestingGuard guard(applying_);
     const Rect r = WindowRectFor(form_, StyleFor(form_, popup_));
     SetWindowPos(Handle(), nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -259,7 +248,7 @@ void WinFormPeer::ApplyStyle()
     constexpr DWORD kept = WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE;
     const FormWindowStyle style = StyleFor(form_, popup_);
     {
-        Applying guard(applying_);
+        NestingGuard guard(applying_);
         const auto old = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE));
         SetWindowLongPtrA(Handle(), GWL_STYLE, static_cast<LONG_PTR>(style.style | (old & kept)));
         SetWindowLongPtrA(Handle(), GWL_EXSTYLE, static_cast<LONG_PTR>(style.exStyle));

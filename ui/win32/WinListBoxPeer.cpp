@@ -34,9 +34,7 @@ void WinListBoxPeer::UpdateKind(Change change)
 
 void WinListBoxPeer::ShowItems()
 {
-    SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
-    for (const std::string& item : list_.Items())
-        SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    ReplaceItems(Handle(), LB_RESETCONTENT, LB_ADDSTRING, list_.Items());
 }
 
 void WinListBoxPeer::ShowSelection()

@@ -2,10 +2,13 @@
 // close messages; modal runs disable the other windows; timers tick from the loop.
 #include <windows.h>
 
+#include <vector>
+
 #include "tests/ui/win32/WinFixture.h"
 #include "ui/Canvas.h"
 #include "ui/Form.h"
 #include "ui/GraphicControl.h"
+#include "ui/PopupMenu.h"
 #include "ui/Timer.h"
 #include "ui/win32/GdiRegion.h"
 
@@ -143,6 +146,57 @@ TEST_F(WinFormTest, MouseMessagesReachTheGraphicControlUnderThePointer)
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 35));
     SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(150, 100));
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(WinFormTest, MouseLeaveFollowsThePointerOffTheWindow)
+{
+    auto& form = app.CreateForm<BlockForm>();
+    form.Show();
+    int enters = 0;
+    int leaves = 0;
+    form.block.OnMouseEnter = [&] { ++enters; };
+    form.block.OnMouseLeave = [&] { ++leaves; };
+    const Point origin = form.Peer()->ClientOrigin();
+    SetCursorPos(origin.x + 30, origin.y + 40);
+    SendMessageA(WindowOf(form), WM_MOUSEMOVE, 0, MAKELPARAM(30, 40));
+    EXPECT_EQ(enters, 1);
+    // No message says that the pointer has gone.
+    SetCursorPos(origin.x + 600, origin.y + 500);
+    EXPECT_TRUE(PumpUntil([&] { return leaves == 1; }, 1000));
+}
+
+TEST_F(WinFormTest, APopupMenuOffersTheVisibleItemsAndReturnsTheChosenOne)
+{
+    PopupMenu menu;
+    MenuItem hidden(menu);
+    hidden.SetCaption("Hidden");
+    hidden.SetVisible(false);
+    MenuItem open(menu);
+    open.SetCaption("&Open");
+    MenuItem separator(menu);
+    separator.SetCaption("-");
+    MenuItem quit(menu);
+    quit.SetCaption("E&xit");
+    // The menu's own loop reads keys queued before it opened; a stuck menu ends.
+    Timer safety;
+    safety.SetInterval(3000);
+    safety.OnTimer = [] { EndMenu(); };
+    safety.SetEnabled(true);
+    struct Case {
+        std::vector<WPARAM> keys;
+        MenuItem* chosen;
+    };
+    const Case cases[] = {
+        {{VK_DOWN, VK_RETURN}, &open},
+        {{VK_DOWN, VK_DOWN, VK_RETURN}, &quit},  // over the separator, never onto the hidden item
+        {{VK_ESCAPE}, nullptr},
+    };
+    for (const Case& c : cases) {
+        for (WPARAM key : c.keys)
+            PostMessageA(backend.ApplicationWindow(), WM_KEYDOWN, key, 0);
+        EXPECT_EQ(backend.TrackPopupMenu(menu, {200, 200}), c.chosen);
+        Pump(20);
+    }
 }
 
 TEST_F(WinFormTest, ClosingTheMainWindowEndsTheProgram)

@@ -239,12 +239,55 @@ TEST_F(WinNativeControlsTest, ADestroyedControlTakesItsWindowAlong)
     EXPECT_FALSE(IsWindow(hwnd));
 }
 
-TEST_F(WinNativeControlsTest, AltWithALetterReachesTheFormsAccelerators)
+TEST_F(WinNativeControlsTest, ALetterIsAnAcceleratorWithAltOrWhereTheFocusTakesNoText)
 {
+    struct Case {
+        const char* what;
+        NativeControl* focus;
+        UINT message;
+        int clicks;
+    };
+    const Case cases[] = {
+        {"Alt+G in the edit", &form.edtName, WM_SYSCHAR, 1},
+        {"G typed into the edit", &form.edtName, WM_CHAR, 0},
+        {"G typed on the check box", &form.cbxSound, WM_CHAR, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        int clicks = 0;
+        form.btnGo.OnClick = [&] { ++clicks; };
+        SetFocus(WindowOf(*c.focus));
+        PostMessageA(WindowOf(*c.focus), c.message, 'g', 0);
+        Pump(80);
+        EXPECT_EQ(clicks, c.clicks);
+    }
+    EXPECT_EQ(form.edtName.Text(), "g");
+}
+
+TEST_F(WinNativeControlsTest, EnterClicksTheDefaultButton)
+{
+    form.btnGo.SetDefault(true);
+    EXPECT_EQ(GetWindowLongPtrA(WindowOf(form.btnGo), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
     int clicks = 0;
     form.btnGo.OnClick = [&] { ++clicks; };
-    PostMessageA(WindowOf(form), WM_SYSCHAR, 'g', 0);
-    EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
+    SetFocus(WindowOf(form.edtName));
+    PostMessageA(WindowOf(form.edtName), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }, 1000));
+}
+
+TEST_F(WinNativeControlsTest, AMouseButtonOnANativeControlReachesItAndLeavesItTheCapture)
+{
+    Point down{-1, -1};
+    int clicks = 0;
+    form.btnGo.OnMouseDown = [&](MouseButton, ShiftState, Point p) { down = p; };
+    form.btnGo.OnClick = [&] { ++clicks; };
+    HWND button = WindowOf(form.btnGo);
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 6));
+    EXPECT_EQ(down, (Point{4, 6}));
+    // Taking the capture away from a pressed button would lose its click.
+    EXPECT_EQ(GetCapture(), button);
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(4, 6));
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(WinNativeControlsTest, FocusMovesReachTheForm)
