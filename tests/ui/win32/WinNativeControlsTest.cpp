@@ -275,6 +275,13 @@ TEST_F(WinNativeControlsTest, EnterClicksTheDefaultButton)
     EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }, 1000));
 }
 
+TEST_F(WinNativeControlsTest, TabMovesTheFocusToTheNextControl)
+{
+    SetFocus(WindowOf(form.edtName));
+    PostMessageA(WindowOf(form.edtName), WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_TRUE(PumpUntil([&] { return form.ActiveControl() == &form.comboType; }, 1000));
+}
+
 TEST_F(WinNativeControlsTest, AMouseButtonOnANativeControlReachesItAndLeavesItTheCapture)
 {
     Point down{-1, -1};
