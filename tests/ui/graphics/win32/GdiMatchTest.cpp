@@ -87,6 +87,19 @@ std::vector<DrawCase> Cases()
                              [=](Canvas& c) { c.MoveTo(from); c.LineTo(p); }});
         }
     }
+    // The round button's rim halves: the arc ends may sit up to two pixels apart
+    // from Wine's at each end.
+    for (int w = 10; w <= 23; w += 3) {
+        for (int h = 10; h <= 23; h += 4) {
+            const Point upper{4 * (w / 5), h / 5};
+            const Point lower{w / 5, 4 * (h / 5)};
+            cases.push_back({"Rim arcs " + std::to_string(w) + "x" + std::to_string(h), [=](Canvas& c) {
+                                 c.Arc({1, 1, w - 2, h - 2}, upper, lower);
+                                 c.Arc({0, 0, w - 1, h - 1}, lower, upper);
+                             },
+                             8});
+        }
+    }
     for (int w = 2; w <= 22; w += 3) {
         for (int h = 3; h <= 22; h += 4) {
             cases.push_back({"Ellipse " + std::to_string(w) + "x" + std::to_string(h),
