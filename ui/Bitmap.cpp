@@ -25,8 +25,17 @@ Bitmap::Bitmap(int width, int height) : storage_(CreateBitmapStorage(width, heig
 }
 
 Bitmap::~Bitmap() = default;
-Bitmap::Bitmap(Bitmap&&) noexcept = default;
-Bitmap& Bitmap::operator=(Bitmap&&) noexcept = default;
+// A moved-from picture stays usable: it swaps in the other's storage.
+Bitmap::Bitmap(Bitmap&& other) noexcept : Bitmap()
+{
+    storage_.swap(other.storage_);
+}
+
+Bitmap& Bitmap::operator=(Bitmap&& other) noexcept
+{
+    storage_.swap(other.storage_);
+    return *this;
+}
 
 Bitmap::Bitmap(const Bitmap& other) : storage_(CreateBitmapStorage(other.Width(), other.Height()))
 {

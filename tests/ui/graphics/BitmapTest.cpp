@@ -85,6 +85,10 @@ TEST(BitmapPixels, CopiesAreDeep)
     EXPECT_FALSE(SamePixels(a, b));
     a = b;
     EXPECT_TRUE(SamePixels(a, b));
+    Bitmap moved = std::move(a);
+    EXPECT_EQ(moved.Pixel(0, 0), clRed);
+    a.Resize(1, 1);  // a moved-from picture is still a picture
+    EXPECT_EQ(a.Pixel(0, 0), clWhite);
 }
 
 TEST(BitmapFiles, SaveAndLoadRoundTripBothDepths)
