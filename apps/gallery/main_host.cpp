@@ -1,13 +1,17 @@
 // The gallery without a window system: renders the form as the Windows build
-// shows it and saves the picture as DIRECTORY/gallery-host.bmp.
+// shows it and saves the picture as DIRECTORY/gallery-host.bmp, and the
+// component set's window as DIRECTORY/components-host.bmp.
 // Usage: gallery [DIRECTORY]   (default build/screens)
 #include <iostream>
 #include <string>
+#include <utility>
 
+#include "apps/gallery/ComponentSection.h"
 #include "apps/gallery/GalleryForm.h"
 #include "ui/Application.h"
 #include "ui/host/FormRenderer.h"
 #include "ui/host/HostBackend.h"
+#include "widgets/ComponentShowcase.h"
 
 int main(int argc, char** argv)
 {
@@ -16,14 +20,18 @@ int main(int argc, char** argv)
     HostBackend host;
     Application app(host);
     app.SetTitle(GalleryTitle);
-    GalleryForm& form = app.CreateForm<GalleryForm>();
+    GalleryForm& form = app.CreateForm<GalleryForm>(MakeComponentSection);
+    auto& components = app.CreateForm<vx::widgets::TfrmComponents>();
     form.Show();
+    components.Show();
     app.ProcessMessages();
-    const std::string path = SaveRendering(RenderForm(form), directory, "gallery-host");
-    if (path.empty()) {
-        std::cerr << "gallery: cannot write the picture into " << directory << '\n';
-        return 1;
+    for (auto [shown, name] : {std::pair<Form*, const char*>{&form, "gallery-host"}, {&components, "components-host"}}) {
+        const std::string path = SaveRendering(RenderForm(*shown), directory, name);
+        if (path.empty()) {
+            std::cerr << "gallery: cannot write the picture into " << directory << '\n';
+            return 1;
+        }
+        std::cout << path << '\n';
     }
-    std::cout << path << '\n';
     return 0;
 }

@@ -1,13 +1,16 @@
 // The gallery on Windows. "--exit-after MS" ends it by itself, so that scripts can
-// take a screenshot without having to close the window.
+// take a screenshot without having to close the window; "--components" shows the
+// component set's window instead of the gallery.
 #include <charconv>
 #include <cstring>
 #include <optional>
 
+#include "apps/gallery/ComponentSection.h"
 #include "apps/gallery/GalleryForm.h"
 #include "ui/Application.h"
 #include "ui/Timer.h"
 #include "ui/win32/WinBackend.h"
+#include "widgets/ComponentShowcase.h"
 
 namespace {
 
@@ -25,6 +28,15 @@ std::optional<unsigned> ExitDelay(int argc, char** argv)
     return std::nullopt;
 }
 
+bool HasFlag(int argc, char** argv, const char* flag)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], flag) == 0)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -33,7 +45,10 @@ int main(int argc, char** argv)
     const std::unique_ptr<Backend> backend = CreateWin32Backend();
     Application app(*backend);
     app.SetTitle(GalleryTitle);
-    app.CreateForm<GalleryForm>();
+    if (HasFlag(argc, argv, "--components"))
+        app.CreateForm<vx::widgets::TfrmComponents>();
+    else
+        app.CreateForm<GalleryForm>(MakeComponentSection);
     Timer exitTimer;
     if (const std::optional<unsigned> delay = ExitDelay(argc, argv)) {
         exitTimer.OnTimer = [&app] { app.Terminate(); };
