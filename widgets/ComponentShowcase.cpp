@@ -92,8 +92,8 @@ void ComponentShowcase::MakeSurface()
 
 void ComponentShowcase::MakeFancyButtons()
 {
-    struct Spec { const char* caption; TFShape shape; ui::Color color; TTextStyle style; ui::Rect at; };
-    const Spec specs[] = {
+    struct Sample { const char* caption; TFShape shape; ui::Color color; TTextStyle style; ui::Rect at; };
+    const Sample samples[] = {
         {"OK", TFShape::shCapsule, Rgb(60, 90, 170), TTextStyle::txShadowed, {20, 68, 120, 108}},
         {"X", TFShape::shOval, Rgb(180, 30, 30), TTextStyle::txRaised, {132, 66, 176, 110}},
         {"&Setup", TFShape::shRectangle, Rgb(90, 150, 90), TTextStyle::txLowered, {188, 68, 278, 108}},
@@ -102,12 +102,12 @@ void ComponentShowcase::MakeFancyButtons()
     for (std::size_t i = 0; i < fancy_.size(); ++i) {
         TDsFancyButton& b = fancy_[i];
         b.SetParent(&form_);
-        b.SetBounds(specs[i].at);
-        b.SetShape(specs[i].shape);
-        b.SetButtonColor(specs[i].color);
+        b.SetBounds(samples[i].at);
+        b.SetShape(samples[i].shape);
+        b.SetButtonColor(samples[i].color);
         b.SetFrameWidth(i == 3 ? 6 : 10);
-        b.SetTextStyle(specs[i].style);
-        b.SetCaption(specs[i].caption);
+        b.SetTextStyle(samples[i].style);
+        b.SetCaption(samples[i].caption);
         b.SetFont(Arial(14, true, ui::clWhite));
         b.SetDisabledFontColor(Rgb(60, 60, 60));
     }
@@ -136,8 +136,8 @@ void ComponentShowcase::MakePushButtons()
 
 void ComponentShowcase::MakeAquaButtons()
 {
-    struct Spec { const char* caption; ui::Rect at; TJLAquaType shape; TJLCustomColor custom; };
-    const Spec specs[] = {
+    struct Sample { const char* caption; ui::Rect at; TJLAquaType shape; TJLCustomColor custom; };
+    const Sample samples[] = {
         {">> Next", {20, 152, 100, 177}, TJLAquaType::bsButton, TJLCustomColor::ccNone},
         {"<< Back", {108, 152, 188, 177}, TJLAquaType::bsButton, TJLCustomColor::ccNone},
         {"Cancel", {196, 152, 276, 177}, TJLAquaType::bsButton, TJLCustomColor::ccNone},
@@ -149,11 +149,11 @@ void ComponentShowcase::MakeAquaButtons()
     for (std::size_t i = 0; i < aqua_.size(); ++i) {
         TJLAqua& b = aqua_[i];
         b.SetParent(&form_);
-        b.SetBounds(specs[i].at);
-        b.SetButtonShape(specs[i].shape);
+        b.SetBounds(samples[i].at);
+        b.SetButtonShape(samples[i].shape);
         b.SetButtonColor(Rgb(160, 183, 241));
-        b.SetCustomColor(specs[i].custom);
-        b.SetCaption(specs[i].caption);
+        b.SetCustomColor(samples[i].custom);
+        b.SetCaption(samples[i].caption);
         b.SetFont(Arial(13, true, ui::clBlack));
     }
     aqua_[1].HandleMouse({ui::MouseAction::Move, ui::MouseButton::Left, {}, {40, 12}});
@@ -182,8 +182,8 @@ void ComponentShowcase::MakeGradients()
 
 void ComponentShowcase::MakeText3D()
 {
-    struct Spec { const char* caption; TAHMStyle3D style; int offset; TAHMRepeat repeat; };
-    const Spec specs[] = {
+    struct Sample { const char* caption; TAHMStyle3D style; int offset; TAHMRepeat repeat; };
+    const Sample samples[] = {
         {"Raised", TAHMStyle3D::fontRaised, 1, TAHMRepeat::repeatNone},
         {"Inset", TAHMStyle3D::fontInset, 1, TAHMRepeat::repeatNone},
         {"Shadow", TAHMStyle3D::fontOnlyShadow, 2, TAHMRepeat::repeatNone},
@@ -195,16 +195,16 @@ void ComponentShowcase::MakeText3D()
         Text3DSample& t = texts_[i];
         t.SetParent(&form_);
         t.SetBounds(20 + static_cast<int>(i % 3) * 95, 352 + static_cast<int>(i / 3) * 34, 95, 30);
-        t.SetCaption(specs[i].caption);
+        t.SetCaption(samples[i].caption);
         t.SetFont(Arial(16, true, Rgb(230, 236, 255)));
         TAHMFont3D& f = t.Font3D();
-        f.SetStyle3D(specs[i].style);
-        f.SetOffset(specs[i].offset);
+        f.SetStyle3D(samples[i].style);
+        f.SetOffset(samples[i].offset);
         f.SetHighlight(Rgb(120, 150, 255));
         f.SetShadow(ui::clBlack);
-        f.SetRepetition(specs[i].repeat);
+        f.SetRepetition(samples[i].repeat);
         f.SetRepetitionColor(Rgb(60, 70, 120));
-        f.SetRepetitionwidth(specs[i].repeat == TAHMRepeat::repeatNone ? 0 : 3);
+        f.SetRepetitionwidth(samples[i].repeat == TAHMRepeat::repeatNone ? 0 : 3);
     }
 }
 

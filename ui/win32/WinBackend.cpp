@@ -44,10 +44,10 @@ WinBackend::WinBackend()
 {
     InitCommonControls();
     InstallGdiDrawing();
-    WindowSpec spec;
-    spec.windowClass = WindowClass::Application;
-    spec.style = WS_POPUP;
-    appWindow_ = CreateTargetWindow(spec, *this);
+    WindowParams params;
+    params.windowClass = WindowClass::Application;
+    params.style = WS_POPUP;
+    appWindow_ = CreateTargetWindow(params, *this);
     lastTick_ = GetTickCount();
 }
 

@@ -13,7 +13,7 @@ void WinCheckBoxPeer::Command(WORD code)
         box_.NativeClick();
 }
 
-WinControlPeer::ChildSpec WinCheckBoxPeer::Spec() const
+WinControlPeer::ChildWindowParams WinCheckBoxPeer::ChildParams() const
 {
     DWORD style = WS_TABSTOP | BS_CHECKBOX;
     if (box_.PushLike())

@@ -29,7 +29,7 @@ void WinComboBoxPeer::Command(WORD code)
     }
 }
 
-WinControlPeer::ChildSpec WinComboBoxPeer::Spec() const
+WinControlPeer::ChildWindowParams WinComboBoxPeer::ChildParams() const
 {
     const DWORD kind = combo_.Style() == ComboStyle::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL;
     return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | kind, 0};

@@ -117,15 +117,15 @@ void WinControlPeer::FocusGained()
 
 void WinControlPeer::MakeWindow()
 {
-    const ChildSpec spec = Spec();
+    const ChildWindowParams params = ChildParams();
     const Rect b = WindowBounds();
-    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | spec.style | (control_.IsShowing() ? WS_VISIBLE : 0) |
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | params.style | (control_.IsShowing() ? WS_VISIBLE : 0) |
                         (control_.IsEnabledInTree() ? 0 : WS_DISABLED);
-    HWND hwnd = CreateWindowExA(spec.exStyle, spec.className, "", style, b.left, b.top, b.Width(), b.Height(),
+    HWND hwnd = CreateWindowExA(params.exStyle, params.className, "", style, b.left, b.top, b.Width(), b.Height(),
                                 form_.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), ModuleInstance(),
                                 nullptr);
     if (!hwnd)
-        throw std::runtime_error(std::string("Cannot create a ") + spec.className + " window for " + control_.Name());
+        throw std::runtime_error(std::string("Cannot create a ") + params.className + " window for " + control_.Name());
     window_.Reset(hwnd);
     Subclass(hwnd);
     ApplyFont();

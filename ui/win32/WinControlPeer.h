@@ -47,12 +47,12 @@ public:
     HBRUSH ColorBrush(HDC dc);
 
 protected:
-    struct ChildSpec {
+    struct ChildWindowParams {
         const char* className = "";
         DWORD style = 0;
         DWORD exStyle = 0;
     };
-    virtual ChildSpec Spec() const = 0;
+    virtual ChildWindowParams ChildParams() const = 0;
     // Shows the kind's own state (text, checks, items ...) on a new window.
     virtual void SyncState() = 0;
     // After the common handling of every change.

@@ -12,7 +12,7 @@ void WinEditPeer::Command(WORD code)
         edit_.NativeTextChanged(WindowText(Handle()));
 }
 
-WinControlPeer::ChildSpec WinEditPeer::Spec() const
+WinControlPeer::ChildWindowParams WinEditPeer::ChildParams() const
 {
     const DWORD readOnly = edit_.ReadOnly() ? ES_READONLY : 0;
     return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | readOnly, WS_EX_CLIENTEDGE};

@@ -39,15 +39,15 @@ WinFormPeer::WinFormPeer(Form& form, HWND applicationWindow)
     : form_(form), popup_(form.InputTransparent())
 {
     const FormWindowStyle style = StyleFor(form_, popup_);
-    WindowSpec spec;
-    spec.style = style.style;
-    spec.exStyle = style.exStyle;
-    spec.title = form_.Caption().c_str();
-    spec.owner = popup_ ? applicationWindow : nullptr;
-    spec.bounds = WindowRectFor(form_, style);
+    WindowParams params;
+    params.style = style.style;
+    params.exStyle = style.exStyle;
+    params.title = form_.Caption().c_str();
+    params.owner = popup_ ? applicationWindow : nullptr;
+    params.bounds = WindowRectFor(form_, style);
     {
         NestingGuard guard(applying_);
-        window_ = CreateTargetWindow(spec, *this);
+        window_ = CreateTargetWindow(params, *this);
     }
     ApplyRegion();
     ApplyInput();

@@ -12,7 +12,7 @@ void WinListBoxPeer::Command(WORD code)
         list_.NativeItemChosen(static_cast<int>(SendMessageA(Handle(), LB_GETCURSEL, 0, 0)));
 }
 
-WinControlPeer::ChildSpec WinListBoxPeer::Spec() const
+WinControlPeer::ChildWindowParams WinListBoxPeer::ChildParams() const
 {
     return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE};
 }

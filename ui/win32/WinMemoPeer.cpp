@@ -12,7 +12,7 @@ void WinMemoPeer::Command(WORD code)
         memo_.NativeScrolled(static_cast<int>(SendMessageA(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0)));
 }
 
-WinControlPeer::ChildSpec WinMemoPeer::Spec() const
+WinControlPeer::ChildWindowParams WinMemoPeer::ChildParams() const
 {
     DWORD style = WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
     if (memo_.ReadOnly())

@@ -15,7 +15,7 @@ public:
     void Command(WORD code) override;
 
 protected:
-    ChildSpec Spec() const override;
+    ChildWindowParams ChildParams() const override;
     void SyncState() override;
     void UpdateKind(Change change) override;
 

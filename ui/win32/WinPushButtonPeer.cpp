@@ -33,7 +33,7 @@ bool WinPushButtonPeer::DrawItem(const DRAWITEMSTRUCT& item)
     return true;
 }
 
-WinControlPeer::ChildSpec WinPushButtonPeer::Spec() const
+WinControlPeer::ChildWindowParams WinPushButtonPeer::ChildParams() const
 {
     return {"BUTTON", WS_TABSTOP | ButtonStyle(), 0};
 }

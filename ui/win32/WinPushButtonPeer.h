@@ -16,7 +16,7 @@ public:
     bool DrawItem(const DRAWITEMSTRUCT& item) override;
 
 protected:
-    ChildSpec Spec() const override;
+    ChildWindowParams ChildParams() const override;
     void SyncState() override;
     void UpdateKind(Change change) override;
 

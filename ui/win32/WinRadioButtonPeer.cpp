@@ -15,7 +15,7 @@ void WinRadioButtonPeer::Command(WORD code)
         button_.NativeClick();
 }
 
-WinControlPeer::ChildSpec WinRadioButtonPeer::Spec() const
+WinControlPeer::ChildWindowParams WinRadioButtonPeer::ChildParams() const
 {
     return {"BUTTON", WS_TABSTOP | BS_RADIOBUTTON, 0};
 }

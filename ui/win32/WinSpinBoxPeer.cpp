@@ -38,7 +38,7 @@ bool WinSpinBoxPeer::Notify(const NMHDR& header, LRESULT& result)
     return true;
 }
 
-WinControlPeer::ChildSpec WinSpinBoxPeer::Spec() const
+WinControlPeer::ChildWindowParams WinSpinBoxPeer::ChildParams() const
 {
     return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
 }

@@ -22,7 +22,7 @@ public:
     HWND Arrows() const { return arrows_.Get(); }
 
 protected:
-    ChildSpec Spec() const override;
+    ChildWindowParams ChildParams() const override;
     void SyncState() override;
     void UpdateKind(Change change) override;
 

@@ -49,11 +49,11 @@ HINSTANCE ModuleInstance()
     return GetModuleHandleA(nullptr);
 }
 
-WindowHandle CreateTargetWindow(const WindowSpec& spec, WindowTarget& target)
+WindowHandle CreateTargetWindow(const WindowParams& params, WindowTarget& target)
 {
-    const Rect& b = spec.bounds;
-    HWND hwnd = CreateWindowExA(spec.exStyle, ClassName(spec.windowClass), spec.title, spec.style, b.left, b.top,
-                                b.Width(), b.Height(), spec.owner, nullptr, ModuleInstance(), &target);
+    const Rect& b = params.bounds;
+    HWND hwnd = CreateWindowExA(params.exStyle, ClassName(params.windowClass), params.title, params.style, b.left, b.top,
+                                b.Width(), b.Height(), params.owner, nullptr, ModuleInstance(), &target);
     if (!hwnd)
         throw std::runtime_error("Cannot create a window");
     return WindowHandle(hwnd);

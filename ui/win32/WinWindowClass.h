@@ -16,7 +16,7 @@ public:
 
 enum class WindowClass { Form, Application };
 
-struct WindowSpec {
+struct WindowParams {
     WindowClass windowClass = WindowClass::Form;
     DWORD style = 0;
     DWORD exStyle = 0;
@@ -28,7 +28,7 @@ struct WindowSpec {
 HINSTANCE ModuleInstance();
 
 // Throws std::runtime_error when Windows refuses the window.
-WindowHandle CreateTargetWindow(const WindowSpec& spec, WindowTarget& target);
+WindowHandle CreateTargetWindow(const WindowParams& params, WindowTarget& target);
 // Messages that arrive later (during destruction, say) get the default handling.
 void DetachTarget(HWND hwnd);
 // The target of one of the framework's windows, or nullptr.
