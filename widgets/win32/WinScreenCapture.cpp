@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/win32/DibInfo.h"
 #include "widgets/ScreenCapture.h"
 
 namespace vx::widgets {
@@ -20,13 +21,7 @@ public:
             return copy;
         HDC screenDc = GetDC(nullptr);
         HDC memory = CreateCompatibleDC(screenDc);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO info = ui::win32::TopDownDibInfo(w, h);
         void* bits = nullptr;
         HBITMAP dib = CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         if (dib && bits) {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "ui/win32/DibInfo.h"
 #include "widgets/TrayArea.h"
 
 namespace vx::widgets {
@@ -71,13 +72,7 @@ HICON MakeIcon(const ui::Bitmap& picture)
                 mask[static_cast<std::size_t>(y) * stride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
         }
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = ui::win32::TopDownDibInfo(w, h);
     HDC screen = GetDC(nullptr);
     HBITMAP colourBitmap = CreateCompatibleBitmap(screen, w, h);
     SetDIBits(screen, colourBitmap, 0, static_cast<UINT>(h), colour.data(), &info, DIB_RGB_COLORS);
