@@ -9,18 +9,13 @@
 
 #include "apps/vxtune/Tool.h"
 #include "common/RegFile.h"
+#include "tests/apps/VxtuneRun.h"
 #include "tests/engine/RegistrySnapshot.h"
 
 namespace vx::tune {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 class EngineCommands : public ::testing::Test {
 protected:
@@ -43,9 +38,7 @@ protected:
     {
         std::vector<std::string> args{"--registry", file, "--os", os};
         args.insert(args.end(), command.begin(), command.end());
-        std::ostringstream out, err;
-        int status = RunTool(args, out, err);
-        return {status, out.str(), err.str()};
+        return RunVxtune(args);
     }
     static test::RegistrySnapshot SystemState(const std::string& file)
     {

@@ -9,23 +9,11 @@
 #include "apps/vxtune/Tool.h"
 #include "platform/ProgramFile.h"
 #include "platform/host/HostFileVersionQuery.h"
+#include "tests/apps/VxtuneRun.h"
 #include "tests/setup/TempDirectory.h"
 
 namespace vx::tune {
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunVxtune(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    int status = RunTool(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 class LinkCommandsTest : public ::testing::Test {
 protected:

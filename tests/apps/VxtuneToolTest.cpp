@@ -10,24 +10,12 @@
 #include "apps/vxtune/Tool.h"
 #include "common/RegistryCalls.h"
 #include "engine/vxRegistryKeys.h"
+#include "tests/apps/VxtuneRun.h"
 
 namespace vx::tune {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunVxtune(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    int status = RunTool(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::string Fixture(const char* name) { return std::string(VX_SOURCE_DIR) + "/tests/engine/fixtures/" + name; }
 

@@ -4,34 +4,8 @@
 # on the same machine, and restore must give back every exported key exactly.
 # Usage: wine_vxtune_roundtrip.sh SOURCE_DIR HOST_VXTUNE WINDOWS_VXTUNE WORK_DIR
 set -eu
-root=$1
-host_vxtune=$2
-windows_vxtune=$3
-work=$4
-
-if [ ! -x "$host_vxtune" ]; then
-    echo "SKIPPED: no host vxtune at $host_vxtune to compare with (build the host preset first)"
-    exit 0
-fi
-
-# A prefix of its own: the check changes Wine's version and system keys.
-export VX_WINEPREFIX="$work/wineprefix"
-mkdir -p "$work"
-cd "$work"
-
-services='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services'
-cat >clear.reg <<REG
-REGEDIT4
-
-[-$services\VxD\MSTCP]
-[-$services\VxD\NWLink]
-[-$services\Class\NetTrans]
-[-$services\Tcpip\Parameters]
-[-$services\Netbt\Parameters]
-[-HKEY_LOCAL_MACHINE\Software\Quorvex]
-REG
-
-in_wine() { "$root/scripts/wine-run" "$@" | tr -d '\r'; }
+. "$(dirname "$0")/wine_vxtune_common.sh"
+write_clear_reg 'HKEY_LOCAL_MACHINE\Software\Quorvex'
 
 # The registry file as REGEDIT4, one line per key and per value ("[key]|value"),
 # sorted, limited to the keys in keys.txt: the same state gives the same text

@@ -3,31 +3,8 @@
 # must show what the host vxtune shows for the same machine.
 # Usage: wine_vxtune_show.sh SOURCE_DIR HOST_VXTUNE WINDOWS_VXTUNE WORK_DIR
 set -eu
-root=$1
-host_vxtune=$2
-windows_vxtune=$3
-work=$4
-
-if [ ! -x "$host_vxtune" ]; then
-    echo "SKIPPED: no host vxtune at $host_vxtune to compare with (build the host preset first)"
-    exit 0
-fi
-
-# A prefix of its own: the checks change Wine's version and system keys.
-export VX_WINEPREFIX="$work/wineprefix"
-mkdir -p "$work"
-cd "$work"
-cat >clear.reg <<'REG'
-REGEDIT4
-
-[-HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\VxD\MSTCP]
-[-HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\VxD\NWLink]
-[-HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\Class\NetTrans]
-[-HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\Tcpip\Parameters]
-[-HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\Netbt\Parameters]
-REG
-
-in_wine() { "$root/scripts/wine-run" "$@" | tr -d '\r'; }
+. "$(dirname "$0")/wine_vxtune_common.sh"
+write_clear_reg
 
 failures=0
 # check FILE OS WINE_VERSION: the machine in FILE, as Windows OS.
