@@ -8,6 +8,19 @@ function(vx_warnings target)
     endif()
 endfunction()
 
+# vx_shipped_code(target): the target's sources cannot use file streams,
+# std::filesystem or iostreams (cmake/shipped-code.h says why). Sources under a
+# host/ folder never reach a Windows program and are left out.
+function(vx_shipped_code target)
+    get_target_property(sources ${target} SOURCES)
+    foreach(source ${sources})
+        if(source MATCHES "\\.cpp$" AND NOT source MATCHES "(^|/)host/")
+            set_property(SOURCE ${source} APPEND PROPERTY COMPILE_OPTIONS
+                -include ${PROJECT_SOURCE_DIR}/cmake/shipped-code.h)
+        endif()
+    endforeach()
+endfunction()
+
 # vx_library(name SOURCES ... [DEPS ...])
 function(vx_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
@@ -15,6 +28,7 @@ function(vx_library name)
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
     vx_warnings(${name})
+    vx_shipped_code(${name})
 endfunction()
 
 # vx_test(name SOURCES ... [DEPS ...]): one GoogleTest program registered with CTest.
@@ -39,6 +53,7 @@ function(vx_gui_program name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS})
     vx_warnings(${name})
+    vx_shipped_code(${name})
     if(WIN32)
         target_link_options(${name} PRIVATE -mwindows)
     endif()

@@ -1,10 +1,8 @@
 #include "common/RegFile.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "common/NarrowText.h"
 #include "common/RegFileParser.h"
+#include "platform/FileSystem.h"
 
 namespace vx {
 namespace {
@@ -60,49 +58,25 @@ std::optional<std::string> ApplyRegText(MemoryRegistry& registry, std::string_vi
 
 std::optional<std::string> LoadRegFile(MemoryRegistry& registry, const std::string& path)
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::file_status status = fs::status(path, ec);
-    if (status.type() == fs::file_type::not_found)
-        return std::nullopt;
-    if (status.type() != fs::file_type::regular)
-        return path + ": cannot read (not a file)";
-    std::ifstream in(path, std::ios::binary);
-    std::uintmax_t size = fs::file_size(path, ec);
-    if (!in || ec)
+    platform::FileSystem& files = platform::Files();
+    switch (files.Kind(path)) {
+    case platform::PathKind::Missing: return std::nullopt;
+    case platform::PathKind::File: break;
+    case platform::PathKind::Directory: return path + ": cannot read (not a file)";
+    case platform::PathKind::Other: return path + ": cannot read the file";
+    }
+    std::optional<std::string> bytes = files.ReadAll(path);
+    if (!bytes)
         return path + ": cannot read the file";
-    std::string bytes(static_cast<size_t>(size), '\0');
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-        return path + ": cannot read the file";
-    return ApplyRegText(registry, bytes, path);
+    return ApplyRegText(registry, *bytes, path);
 }
 
 std::optional<std::string> SaveRegFile(const MemoryRegistry& registry, const std::string& path)
 {
-    namespace fs = std::filesystem;
     if (HoldsUnwritableName(registry))
         return path + ": not saved: a name no .reg file can hold (empty key name or line break)";
-    const std::string text = FormatRegedit4(registry);
-    const std::string temporary = path + ".saving";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return path + ": cannot write " + temporary;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (out.fail()) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return path + ": cannot write " + temporary;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return path + ": cannot replace the file (" + ec.message() + ")";
-    }
+    if (auto problem = platform::WriteFileSafely(path, FormatRegedit4(registry)))
+        return path + ": " + *problem;
     return std::nullopt;
 }
 

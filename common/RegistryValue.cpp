@@ -1,8 +1,8 @@
 #include "common/RegistryValue.h"
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
-#include <sstream>
 
 #include "common/DecimalText.h"
 
@@ -110,9 +110,10 @@ std::string RegistryValue::ToText() const
         return FormatDecimal(*n);
     if (auto* b = std::get_if<bool>(&data_))
         return *b ? "1" : "0";
-    std::ostringstream out;
-    out << std::get<double>(data_);
-    return out.str();
+    // Six significant digits, as a stream prints a double.
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", std::get<double>(data_));
+    return text;
 }
 
 }  // namespace vx

@@ -1,11 +1,11 @@
 #include "setup/DistributionIds.h"
 
-#include <fstream>
 #include <string_view>
 
 #include "common/DecimalText.h"
 #include "common/RegistryCalls.h"
 #include "engine/vxRegistryKeys.h"
+#include "platform/FileSystem.h"
 #include "platform/PrivateProfile.h"
 #include "platform/ProgramFile.h"
 #include "setup/TextFileLines.h"
@@ -30,7 +30,8 @@ void ReadSidFile(const std::string& fileName)
 
 void ReadDefsFile(const std::string& fileName)
 {
-    if (!std::ifstream(fileName))
+    // A file that cannot be read is skipped as a missing one.
+    if (!platform::Files().ReadAll(fileName))
         return;
     auto read = [&](const char* section, const char* key) {
         return platform::ReadProfileString(section, key, "", fileName);

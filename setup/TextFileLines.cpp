@@ -1,8 +1,6 @@
 #include "setup/TextFileLines.h"
 
-#include <fstream>
-#include <iterator>
-
+#include "platform/FileSystem.h"
 #include "platform/TextDecoding.h"
 
 namespace vx::setup {
@@ -25,13 +23,10 @@ std::vector<std::string> SplitLines(const std::string& text)
 
 std::optional<std::vector<std::string>> LoadTextLines(const std::string& fileName)
 {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
+    const std::optional<std::string> bytes = platform::Files().ReadAll(fileName);
+    if (!bytes)
         return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad())
-        return std::nullopt;
-    return SplitLines(platform::DecodeTextFile(bytes));
+    return SplitLines(platform::DecodeTextFile(*bytes));
 }
 
 }  // namespace vx::setup

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
+#include "platform/FileSystem.h"
 #include "ui/BitmapStorage.h"
 #include "ui/BmpCodec.h"
 #include "ui/Canvas.h"
@@ -129,11 +128,10 @@ bool Bitmap::LoadBmp(std::span<const std::uint8_t> bytes)
 
 bool Bitmap::LoadBmp(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const std::optional<std::string> bytes = platform::Files().ReadAll(path);
+    if (!bytes)
         return false;
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return LoadBmp(bytes);
+    return LoadBmp(std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
 }
 
 std::vector<std::uint8_t> Bitmap::ToBmp(int bitsPerPixel) const
@@ -146,9 +144,8 @@ bool Bitmap::SaveBmp(const std::string& path, int bitsPerPixel) const
     if (bitsPerPixel != 24 && bitsPerPixel != 32)
         return false;
     const std::vector<std::uint8_t> bytes = ToBmp(bitsPerPixel);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return !platform::WriteFileSafely(path, text);
 }
 
 bool SamePixels(const Bitmap& a, const Bitmap& b)

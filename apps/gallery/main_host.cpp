@@ -2,7 +2,7 @@
 // shows it and saves the picture as DIRECTORY/gallery-host.bmp, and the
 // component set's window as DIRECTORY/components-host.bmp.
 // Usage: gallery [DIRECTORY]   (default build/screens)
-#include <iostream>
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -28,10 +28,10 @@ int main(int argc, char** argv)
     for (auto [shown, name] : {std::pair<Form*, const char*>{&form, "gallery-host"}, {&components, "components-host"}}) {
         const std::string path = SaveRendering(RenderForm(*shown), directory, name);
         if (path.empty()) {
-            std::cerr << "gallery: cannot write the picture into " << directory << '\n';
+            std::fprintf(stderr, "gallery: cannot write the picture into %s\n", directory.c_str());
             return 1;
         }
-        std::cout << path << '\n';
+        std::puts(path.c_str());
     }
     return 0;
 }

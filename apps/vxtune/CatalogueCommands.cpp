@@ -1,5 +1,4 @@
 #include <cstdint>
-#include <ostream>
 
 #include "apps/vxtune/Command.h"
 #include "common/MemoryRegistry.h"

@@ -1,9 +1,10 @@
 #pragma once
 #include <functional>
-#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "apps/vxtune/TextOutput.h"
 
 namespace vx {
 class MemoryRegistry;
@@ -15,8 +16,8 @@ enum ExitCode { ExitOk = 0, ExitFailure = 1, ExitUsage = 2, ExitRegistryFile = 3
 
 struct CommandContext {
     std::vector<std::string> args;  // the command's own arguments
-    std::ostream& out;
-    std::ostream& err;
+    TextOutput& out;
+    TextOutput& err;
     MemoryRegistry* registryFile = nullptr;  // the --registry FILE's registry, when given
 };
 

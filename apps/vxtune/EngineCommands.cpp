@@ -2,7 +2,6 @@
 // tuning engine from the command line.
 #include <functional>
 #include <optional>
-#include <ostream>
 
 #include "apps/vxtune/Command.h"
 #include "common/DecimalText.h"

@@ -1,10 +1,7 @@
-#include <filesystem>
-#include <ostream>
-#include <system_error>
-
 #include "apps/vxtune/Command.h"
 #include "dispatcher/DispPage.h"
 #include "dispatcher/PartnerValues.h"
+#include "platform/FileSystem.h"
 #include "setup/DistributionIds.h"
 #include "setup/ResellerNumber.h"
 #include "setup/ResellerValues.h"
@@ -37,8 +34,7 @@ int PrintUrl(CommandContext& c)
 // What the setup does with a package's identification files.
 int ReadDistribution(CommandContext& c)
 {
-    std::error_code error;
-    if (!std::filesystem::is_directory(c.args[0], error)) {
+    if (platform::Files().Kind(c.args[0]) != platform::PathKind::Directory) {
         c.err << "vxtune: " << c.args[0] << " is not a directory\n";
         return ExitFailure;
     }

@@ -1,5 +1,5 @@
 // vxtune: shows and scripts a machine's TCP/IP tuning from the command line.
-#include <iostream>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -8,5 +8,7 @@
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return vx::tune::RunTool(args, std::cout, std::cerr);
+    vx::tune::TextOutput out(stdout);
+    vx::tune::TextOutput err(stderr);
+    return vx::tune::RunTool(args, out, err);
 }

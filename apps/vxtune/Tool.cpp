@@ -1,7 +1,6 @@
 #include "apps/vxtune/Tool.h"
 
 #include <memory>
-#include <ostream>
 
 #include "apps/vxtune/Command.h"
 #include "apps/vxtune/Options.h"
@@ -27,7 +26,7 @@ std::vector<Command> AllCommands()
     return commands;
 }
 
-void PrintUsage(std::ostream& err, const std::vector<Command>& commands)
+void PrintUsage(TextOutput& err, const std::vector<Command>& commands)
 {
     err << "usage: vxtune [--registry FILE] [--os VERSION] COMMAND\n"
         << "VERSION: " << OsVersionNames() << "\n"
@@ -38,7 +37,7 @@ void PrintUsage(std::ostream& err, const std::vector<Command>& commands)
     err << "\n";
 }
 
-int Usage(std::ostream& err, const std::string& problem, const std::vector<Command>& commands)
+int Usage(TextOutput& err, const std::string& problem, const std::vector<Command>& commands)
 {
     err << "vxtune: " << problem << "\n";
     PrintUsage(err, commands);
@@ -69,7 +68,7 @@ std::string CheckCommand(const Options& options, const Command* command)
 
 }  // namespace
 
-int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunTool(const std::vector<std::string>& args, TextOutput& out, TextOutput& err)
 {
     const std::vector<Command> commands = AllCommands();
     std::string problem;
@@ -101,7 +100,7 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     DetectPlatform();
     CommandContext context{options->args, out, err, file ? &file->Registry() : nullptr};
     int status = command->run(context);
-    out.flush();
+    out.Flush();
 
     if (file) {
         if (auto error = file->SaveIfChanged()) {

@@ -1,9 +1,8 @@
 #include "platform/host/HostPrivateProfile.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 
+#include "platform/FileSystem.h"
 #include "platform/TextDecoding.h"
 
 namespace vx::platform {
@@ -68,11 +67,10 @@ std::string FindProfileString(std::string_view iniText, std::string_view section
 std::string HostPrivateProfile::ReadString(const std::string& section, const std::string& key,
                                            const std::string& fallback, const std::string& fileName)
 {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
+    const std::optional<std::string> bytes = Files().ReadAll(fileName);
+    if (!bytes)
         return fallback;
-    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    return FindProfileString(DecodeTextFile(bytes), section, key, fallback);
+    return FindProfileString(DecodeTextFile(*bytes), section, key, fallback);
 }
 
 }  // namespace vx::platform

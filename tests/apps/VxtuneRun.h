@@ -1,6 +1,5 @@
 #pragma once
 // Runs vxtune in-process and keeps what it said.
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,9 +15,9 @@ struct Outcome {
 
 inline Outcome RunVxtune(const std::vector<std::string>& args)
 {
-    std::ostringstream out, err;
+    TextOutput out, err;
     int status = RunTool(args, out, err);
-    return {status, out.str(), err.str()};
+    return {status, out.Text(), err.Text()};
 }
 
 }  // namespace vx::tune

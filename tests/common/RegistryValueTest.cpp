@@ -44,6 +44,10 @@ TEST(RegistryValue, ConvertsToTextAndBoolean)
     EXPECT_EQ(RegistryValue::String("x").ToText(), "x");
     EXPECT_EQ(RegistryValue::Boolean(true).ToText(), "1");
     EXPECT_EQ(RegistryValue::Boolean(false).ToText(), "0");
+    // Dates as text keep six significant digits, with a two-digit exponent on every system.
+    EXPECT_EQ(RegistryValue::DateTime(36526.63).ToText(), "36526.6");
+    EXPECT_EQ(RegistryValue::DateTime(0.0).ToText(), "0");
+    EXPECT_EQ(RegistryValue::DateTime(-1.5e7).ToText(), "-1.5e+07");
     const std::pair<RegistryValue, std::optional<bool>> booleans[] = {
         {RegistryValue::Integer(5), true},         {RegistryValue::Integer(0), false},
         {RegistryValue::String("1"), true},        {RegistryValue::String("0"), false},
