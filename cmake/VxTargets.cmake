@@ -45,6 +45,8 @@ function(vx_test name)
     endif()
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+    # Test programs do not ship: the checks of the programs leave them out.
+    set_target_properties(${name} PROPERTIES VX_TEST_PROGRAM TRUE)
 endfunction()
 
 # vx_gui_program(name SOURCES ... [DEPS ...]): a windowed program on Windows.

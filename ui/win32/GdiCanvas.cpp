@@ -156,7 +156,8 @@ void GdiCanvas::Ellipse(const Rect& box)
 void GdiCanvas::Arc(const Rect& box, Point start, Point end)
 {
     SelectPen();
-    SetArcDirection(dc_, AD_COUNTERCLOCKWISE);
+    // Counterclockwise: the default of every DC, and the only direction Windows 9x
+    // draws arcs in, so the direction is never set.
     ::Arc(dc_, box.left, box.top, box.right, box.bottom, start.x, start.y, end.x, end.y);
 }
 
