@@ -5,7 +5,7 @@ export VX_WERROR ?= ON
 # The build tools run make again; keep their directory notes out of the output.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all bootstrap host host-asan win32 win64 test test-host test-asan test-win64 screens run clean
+.PHONY: all bootstrap host host-asan win32 win64 test test-host test-asan test-win64 screens sizes run clean
 
 all: host
 
@@ -45,6 +45,10 @@ screens: host win64
 	@scripts/wine-prefix
 	@ctest --preset host -R gallery_host_screen
 	@ctest --preset win64 -R gallery_wine_screen
+
+# Each 32-bit program's size as it ships, against its goal.
+sizes: win32
+	@scripts/program-sizes build/win32
 
 run: host
 	@scripts/run-samples build/host

@@ -28,6 +28,17 @@ private:
     HANDLE handle_;
 };
 
+// Windows refuses to write over a read-only file by itself; asking first keeps Wine
+// run by root, which lets the file system decide, to the same rule.
+bool RefuseReadOnly(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == kNoAttributes || !(attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
+    SetLastError(ERROR_ACCESS_DENIED);
+    return true;
+}
+
 bool NotFound(DWORD error)
 {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_BAD_NETPATH ||
@@ -60,8 +71,8 @@ bool ReplaceByMovingAside(const std::string& from, const std::string& to)
     const DWORD target = GetFileAttributesA(to.c_str());
     if (target == kNoAttributes)
         return MoveFileA(from.c_str(), to.c_str());
-    // As MoveFileExA does: only a file that may be written is replaced.
-    if (target & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
+    // As MoveFileExA does: a directory is never replaced.
+    if (target & FILE_ATTRIBUTE_DIRECTORY) {
         SetLastError(ERROR_ACCESS_DENIED);
         return false;
     }
@@ -118,6 +129,8 @@ std::optional<std::string> WinFileSystem::ReadAll(const std::string& path)
 
 bool WinFileSystem::WriteAll(const std::string& path, std::string_view bytes)
 {
+    if (RefuseReadOnly(path))
+        return false;
     FileHandle file(
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
@@ -139,6 +152,8 @@ bool WinFileSystem::Delete(const std::string& path)
 
 bool WinFileSystem::Rename(const std::string& from, const std::string& to)
 {
+    if (RefuseReadOnly(to))
+        return false;
     if (useMoveFileEx_) {
         if (MoveFileExFunction moveFileEx = FindMoveFileEx()) {
             if (moveFileEx(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
@@ -152,7 +167,7 @@ bool WinFileSystem::Rename(const std::string& from, const std::string& to)
 
 bool WinFileSystem::Copy(const std::string& from, const std::string& to)
 {
-    return CopyFileA(from.c_str(), to.c_str(), FALSE);
+    return !RefuseReadOnly(to) && CopyFileA(from.c_str(), to.c_str(), FALSE);
 }
 
 bool WinFileSystem::MakeDirectory(const std::string& path)

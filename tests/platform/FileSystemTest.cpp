@@ -181,6 +181,9 @@ TEST_P(FileSystemTest, CopyReplacesTheDestination)
     EXPECT_EQ(Read("source"), kBinary);
     EXPECT_FALSE(files_->Copy(Path("missing"), Path("copy2")));
     EXPECT_FALSE(PathExists(Path("copy2")));
+    MakeReadOnly("ro", "kept");
+    EXPECT_FALSE(files_->Copy(Path("source"), Path("ro")));
+    EXPECT_EQ(Read("ro"), "kept");
 }
 
 TEST_P(FileSystemTest, MakesAndRemovesOneDirectoryLevel)
