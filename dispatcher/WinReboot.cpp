@@ -13,7 +13,7 @@ bool TWinReboot::RestartWindows(unsigned flags)
 {
     // Without the privilege (Windows 9x has none) the request is made all the same.
     SetProcessPrivilege(ShutdownPrivilege, true);
-    const bool accepted = platform::CurrentSystemRestart().ExitWindows(flags);
+    const bool accepted = platform::CurrentSystemRestart().ExitSession(flags);
     SetProcessPrivilege(ShutdownPrivilege, false);
     return accepted;
 }

@@ -38,7 +38,7 @@ public:
     virtual bool AdjustPrivilege(TokenHandle token, PrivilegeId privilege, std::uint32_t attributes) = 0;
     virtual void CloseToken(TokenHandle token) = 0;
     // Asks Windows to end the session with these EWX_ flags; false when refused.
-    virtual bool ExitWindows(std::uint32_t flags) = 0;
+    virtual bool ExitSession(std::uint32_t flags) = 0;
 };
 
 inline SystemRestart& CurrentSystemRestart()

@@ -56,12 +56,12 @@ void HostSystemRestart::CloseToken(TokenHandle token)
         --openTokens_;
 }
 
-bool HostSystemRestart::ExitWindows(std::uint32_t flags)
+bool HostSystemRestart::ExitSession(std::uint32_t flags)
 {
-    calls_.push_back("ExitWindows " + std::to_string(flags));
+    calls_.push_back("ExitSession " + std::to_string(flags));
     exits_.push_back(flags);
-    if (OnExitWindows)
-        OnExitWindows(flags, exitSucceeds_);
+    if (OnExitSession)
+        OnExitSession(flags, exitSucceeds_);
     return exitSucceeds_;
 }
 

@@ -8,7 +8,7 @@
 namespace vx::platform {
 
 // Records every call as one line ("OpenProcessToken 0x28", "LookupPrivilege NAME",
-// "AdjustPrivilege NAME 2", "CloseToken", "ExitWindows 2") and restarts nothing.
+// "AdjustPrivilege NAME 2", "CloseToken", "ExitSession 2") and restarts nothing.
 // At first it behaves like Windows NT with the privilege granted; each step can
 // be made to fail, and Windows9x() makes it behave like 95, 98 and Me.
 class HostSystemRestart : public SystemRestart {
@@ -17,7 +17,7 @@ public:
     std::optional<PrivilegeId> LookupPrivilege(const std::string& name) override;
     bool AdjustPrivilege(TokenHandle token, PrivilegeId privilege, std::uint32_t attributes) override;
     void CloseToken(TokenHandle token) override;
-    bool ExitWindows(std::uint32_t flags) override;
+    bool ExitSession(std::uint32_t flags) override;
 
     void SetTokenOpens(bool opens) { tokenOpens_ = opens; }
     void SetLookupSucceeds(bool succeeds) { lookupSucceeds_ = succeeds; }
@@ -32,7 +32,7 @@ public:
     }
 
     // Runs on every accepted or refused restart request (the simulator's transcript).
-    std::function<void(std::uint32_t flags, bool accepted)> OnExitWindows;
+    std::function<void(std::uint32_t flags, bool accepted)> OnExitSession;
 
     const std::vector<std::string>& Calls() const { return calls_; }
     void ClearCalls() { calls_.clear(); }

@@ -17,14 +17,14 @@ const SystemLibrary& Advapi()
     return library;
 }
 
-bool RequestExit(std::uint32_t flags)
+bool RequestRestart(std::uint32_t flags)
 {
     return ExitWindowsEx(flags, 0) != FALSE;
 }
 
 }  // namespace
 
-WinSystemRestart::WinSystemRestart() : exitWindows_(&RequestExit) {}
+WinSystemRestart::WinSystemRestart() : exitSession_(&RequestRestart) {}
 
 std::optional<TokenHandle> WinSystemRestart::OpenProcessToken(std::uint32_t access)
 {

@@ -9,19 +9,19 @@ namespace vx::platform {
 // ending the session.
 class WinSystemRestart : public SystemRestart {
 public:
-    using ExitWindowsFunction = bool (*)(std::uint32_t flags);
+    using ExitSessionFunction = bool (*)(std::uint32_t flags);
 
     WinSystemRestart();
-    explicit WinSystemRestart(ExitWindowsFunction exitWindows) : exitWindows_(exitWindows) {}
+    explicit WinSystemRestart(ExitSessionFunction exitSession) : exitSession_(exitSession) {}
 
     std::optional<TokenHandle> OpenProcessToken(std::uint32_t access) override;
     std::optional<PrivilegeId> LookupPrivilege(const std::string& name) override;
     bool AdjustPrivilege(TokenHandle token, PrivilegeId privilege, std::uint32_t attributes) override;
     void CloseToken(TokenHandle token) override;
-    bool ExitWindows(std::uint32_t flags) override { return exitWindows_(flags); }
+    bool ExitSession(std::uint32_t flags) override { return exitSession_(flags); }
 
 private:
-    ExitWindowsFunction exitWindows_;
+    ExitSessionFunction exitSession_;
 };
 
 }  // namespace vx::platform

@@ -20,12 +20,12 @@ protected:
 TEST_F(WinRebootTest, RestartEnablesTheShutdownPrivilegeOnlyAroundTheRequest)
 {
     std::vector<bool> enabledAtRequest;
-    system.OnExitWindows = [&](std::uint32_t, bool) {
+    system.OnExitSession = [&](std::uint32_t, bool) {
         enabledAtRequest.push_back(system.PrivilegeEnabledNow("SeShutdownPrivilege"));
     };
     EXPECT_TRUE(reboot.RestartWindows(2));
     EXPECT_EQ(system.Calls(), (Calls{"OpenProcessToken 0x28", "LookupPrivilege SeShutdownPrivilege",
-                                     "AdjustPrivilege SeShutdownPrivilege 2", "CloseToken", "ExitWindows 2",
+                                     "AdjustPrivilege SeShutdownPrivilege 2", "CloseToken", "ExitSession 2",
                                      "OpenProcessToken 0x28", "LookupPrivilege SeShutdownPrivilege",
                                      "AdjustPrivilege SeShutdownPrivilege 0", "CloseToken"}));
     EXPECT_EQ(enabledAtRequest, std::vector<bool>{true});

@@ -36,7 +36,7 @@ bool IsDottedQuad(const std::string& text)
 }
 
 // Whether this process's token has the privilege enabled right now.
-bool PrivilegeEnabled(const char* name)
+bool EnabledInToken(const char* name)
 {
     LUID luid{};
     HANDLE token = nullptr;
@@ -95,9 +95,9 @@ TEST(WinMachine, ShutdownPrivilegeIsEnabledAndDisabledAgain)
     ASSERT_TRUE(privilege.has_value());
 
     EXPECT_TRUE(restart.AdjustPrivilege(*token, *privilege, PrivilegeEnabled));
-    EXPECT_TRUE(PrivilegeEnabled("SeShutdownPrivilege"));
+    EXPECT_TRUE(EnabledInToken("SeShutdownPrivilege"));
     EXPECT_TRUE(restart.AdjustPrivilege(*token, *privilege, 0));
-    EXPECT_FALSE(PrivilegeEnabled("SeShutdownPrivilege"));
+    EXPECT_FALSE(EnabledInToken("SeShutdownPrivilege"));
     restart.CloseToken(*token);
 
     EXPECT_EQ(restart.LookupPrivilege("SeNoSuchPrivilege"), std::nullopt);
@@ -107,7 +107,7 @@ TEST(WinMachine, RestartRequestGoesThroughTheReplaceableCall)
 {
     requestedExits.clear();
     WinSystemRestart restart(&RecordExit);
-    EXPECT_TRUE(restart.ExitWindows(ExitReboot));
+    EXPECT_TRUE(restart.ExitSession(ExitReboot));
     EXPECT_EQ(requestedExits, std::vector<std::uint32_t>{ExitReboot});
 }
 

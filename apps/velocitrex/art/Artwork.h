@@ -1,0 +1,44 @@
+#pragma once
+// The main program's pictures and window outlines as the windows take them:
+// ui::Bitmap for picture controls and shaped surfaces, and the outline as a
+// region or as the stored "Data" record of TPlasmaRegion (a 4-byte count, then
+// RGNDATA). Everything is drawn when asked for; nothing is read from files.
+#include <cstdint>
+#include <vector>
+
+#include "apps/velocitrex/art/Raster.h"
+#include "ui/Bitmap.h"
+#include "ui/Region.h"
+
+namespace vx::art {
+
+ui::Bitmap ToBitmap(const Raster& raster);
+
+// Pictures (see Pictures.h for sizes and places).
+ui::Bitmap MainWindowBitmap();
+ui::Bitmap LogoBitmap();
+ui::Bitmap AutomaticPageBitmap();
+ui::Bitmap AdvancedPageBitmap();
+ui::Bitmap StartPanelBitmap();
+ui::Bitmap ConnectionHeadingBitmap();
+ui::Bitmap MethodHeadingBitmap();
+ui::Bitmap ApplyScreenBitmap();
+ui::Bitmap BarLeftBitmap();
+ui::Bitmap BarSegmentBitmap();
+ui::Bitmap BarCapBitmap();
+ui::Bitmap AboutBoxBitmap();
+
+// The 16 x 16 notification-area icon for TQV95TrayIcon: pixels of the
+// bottom-left colour are transparent.
+ui::Bitmap TrayIconBitmap();
+constexpr ui::Color TrayIconKey = ui::Rgb(255, 0, 255);
+
+// Window outlines in client coordinates.
+ui::Region WizardRegion();  // the main window and both pages
+ui::Region ApplyScreenRegion();
+ui::Region AboutBoxRegion();
+
+// The same outlines as the record TPlasmaRegion::LoadData reads.
+std::vector<std::uint8_t> MaskData(const ui::Region& region);
+
+}  // namespace vx::art
