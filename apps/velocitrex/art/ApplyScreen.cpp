@@ -30,7 +30,11 @@ void DrawTrack(Raster& raster)
 void DrawBody(Raster& raster)
 {
     const RoundRect body = ApplyScreenOutline();
-    Fill(raster, body, Radial{169, 36, 250, {{0, Hex(0xE01A12)}, {0.35, palette::Red}, {1, Hex(0x6E0000)}}, 0.75});
+    // Bright at the top, the window's own red (191, 0, 0) from the bar down: the
+    // push buttons paint their corners in that colour, so it must be flat there.
+    Fill(raster, body, palette::Red);
+    Fill(raster, body, Radial{169, 30, 190, {{0, Hex(0xE8281C)}, {0.45, Hex(0xD00A06), 0.6f}, {1, palette::Red, 0}}, 0.5});
+    Fill(raster, Intersection{body, Outline{body, 9.0}}, Radial{169, 101, 240, {{0.55, Hex(0x6E0000), 0}, {1, Hex(0x6E0000), 0.8f}}, 0.55});
     Fill(raster, Outline{Grown{body, -1.5}, 0.6},
          Vertical(body.top, body.top + 50, {{0, Hex(0xFF9C8C)}, {0.4, Hex(0xFF9C8C), 0.3f}, {1, Hex(0xFF9C8C), 0}}));
     DrawTrack(raster);

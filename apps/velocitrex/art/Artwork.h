@@ -33,6 +33,16 @@ ui::Bitmap AboutBoxBitmap();
 ui::Bitmap TrayIconBitmap();
 constexpr ui::Color TrayIconKey = ui::Rgb(255, 0, 255);
 
+// The colour of the wizard windows (Form Color): the push buttons paint their
+// corners in it, and so blend into the well of the left column. The apply
+// screen's colour is its own red, RGB 191, 0, 0, which its picture keeps flat
+// around the buttons.
+constexpr ui::Color WizardColor = ui::Rgb(0x0C, 0x0E, 0x13);
+// What lies under the glossy buttons of the frame's header and footer, for
+// their BackgroundError (the colour they use where the screen cannot be read).
+constexpr ui::Color HeaderColor = ui::Rgb(0x1B, 0x1F, 0x28);
+constexpr ui::Color FooterColor = ui::Rgb(0x16, 0x19, 0x20);
+
 // Window outlines in client coordinates.
 ui::Region WizardRegion();  // the main window and both pages
 ui::Region ApplyScreenRegion();

@@ -21,7 +21,7 @@ constexpr Box Header{1, 1, 578, 88};
 constexpr Box Logo = Box::Sized(14, 10, 252, 68);
 constexpr Box OtherProducts = Box::Sized(354, 28, 150, 25);  // JLAqua4, on the flat header
 constexpr Box Exit = Box::Sized(534, 24, 26, 26);             // btnExxit, round
-constexpr Box PageTitle = Box::Sized(290, 30, 232, 30);       // the automatic page's title, in its frame
+constexpr Box PageTitle = Box::Sized(284, 30, 232, 30);       // the automatic page's title, in its frame
 
 // The left column: a well holding the four push buttons.
 constexpr Box ButtonWell{8, 96, 104, 373};
@@ -83,13 +83,13 @@ constexpr Box Logo = Box::Sized(14, 8, 190, 52);
 constexpr Box HelpButton = Box::Sized(420, 22, 100, 25);  // JLAqua1, on the flat header
 constexpr Box Exit = Box::Sized(534, 20, 26, 26);
 constexpr Box PageTitle = Box::Sized(214, 22, 196, 26);
-constexpr Box Content{8, 76, 571, 412};
+constexpr Box Content{8, 76, 571, 406};
 // Three columns of group boxes inside Content.
-constexpr Box Column(int index) { return Box{14 + 186 * index, 82, 14 + 186 * index + 180, 406}; }
-constexpr Box Footer{8, 416, 571, 446};
-constexpr Box Notes = Box::Sized(14, 416, 312, 28);               // lblWaitToPress, lblNote (two lines)
-constexpr Box CancelButton = Box::Sized(334, 417, 100, 26);       // btnNext
-constexpr Box VelocitrexMeButton = Box::Sized(444, 417, 120, 26);  // JLAqua2
+constexpr Box Column(int index) { return Box{14 + 186 * index, 82, 14 + 186 * index + 180, 400}; }
+constexpr Box Footer{8, 410, 571, 446};
+constexpr Box Notes = Box::Sized(14, 414, 312, 28);               // lblWaitToPress, lblNote (two lines)
+constexpr Box CancelButton = Box::Sized(334, 416, 100, 26);       // btnNext
+constexpr Box VelocitrexMeButton = Box::Sized(444, 416, 120, 26);  // JLAqua2
 constexpr Box Offstage = wizard::Offstage;
 constexpr Box HiddenApplyButton = wizard::HiddenApplyButton;       // btnVelocitrexMe
 constexpr Box MinimizeButton = wizard::MinimizeButton;

@@ -154,6 +154,35 @@ TEST(Artwork, BarPiecesFitEveryPlaceTheyAreShownAt)
     EXPECT_NE(segment.Pixels(), firstSegment.Pixels());
 }
 
+TEST(Artwork, ComponentsThatPaintTheirCornersSitOnTheirOwnColour)
+{
+    // Push buttons fill their corners with the window's colour and glossy buttons
+    // with the colour beneath them: the picture must be that colour there.
+    struct Case {
+        const char* what;
+        ui::Bitmap picture;
+        ui::Color color;
+        std::vector<Box> places;
+    };
+    const Case cases[] = {
+        {"left column", MainWindowBitmap(), WizardColor,
+         {wz::VelocitrexButton, wz::UpdateButton, wz::HelpButton, wz::CloseButton}},
+        {"main header", MainWindowBitmap(), HeaderColor, {wz::OtherProducts}},
+        {"automatic footer", AutomaticPageBitmap(), FooterColor, {wz::CancelButton, wz::VelocitrexMeButton}},
+        {"advanced header", AdvancedPageBitmap(), HeaderColor, {adv::HelpButton}},
+        {"advanced footer", AdvancedPageBitmap(), FooterColor, {adv::CancelButton, adv::VelocitrexMeButton}},
+        {"apply screen", ApplyScreenBitmap(), ui::Rgb(191, 0, 0),
+         {ap::RebootNow, ap::RebootLater, Box::Sized(40, 148, 120, 25)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const Box& place : c.places)
+            for (int y = place.top; y < place.bottom; ++y)
+                for (int x = place.left; x < place.right; ++x)
+                    ASSERT_EQ(c.picture.Pixel(x, y), c.color) << x << "," << y;
+    }
+}
+
 TEST(Artwork, TrayIconIsTransparentWhereItsKeyColourIs)
 {
     const ui::Bitmap icon = TrayIconBitmap();

@@ -13,6 +13,7 @@
 #include "apps/velocitrex/art/Palette.h"
 #include "apps/velocitrex/art/Pictures.h"
 #include "apps/velocitrex/art/StrokeFont.h"
+#include "apps/velocitrex/art/tool/LayoutPreview.h"
 #include "ui/Bitmap.h"
 
 namespace {
@@ -160,6 +161,8 @@ int main(int argc, char** argv)
     for (const Entry& e : entries)
         ok = Save(e.picture, dir + "/" + e.name + ".bmp") && ok;
     ok = Save(ContactSheet(entries), dir + "/contact-sheet.bmp") && ok;
+    for (const auto& [name, picture] : RenderLayoutPreviews())
+        ok = picture.SaveBmp(dir + "/" + name + ".bmp") && ok;
     if (!ok) {
         std::fprintf(stderr, "velocitrex-art: cannot write into %s\n", dir.c_str());
         return 1;
