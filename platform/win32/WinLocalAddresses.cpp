@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <winsock.h>
 
+#include <type_traits>
+
 #include "platform/win32/SystemLibrary.h"
 
 namespace vx::platform {
@@ -13,6 +15,10 @@ using CleanupFn = int PASCAL();
 using HostNameFn = int PASCAL(char*, int);
 using HostByNameFn = hostent* PASCAL(const char*);
 using AddressTextFn = char* PASCAL(in_addr);
+// The library's own declarations, calling convention included.
+static_assert(std::is_same_v<StartupFn, decltype(WSAStartup)> && std::is_same_v<CleanupFn, decltype(WSACleanup)> &&
+              std::is_same_v<HostNameFn, decltype(gethostname)> && std::is_same_v<HostByNameFn, decltype(gethostbyname)> &&
+              std::is_same_v<AddressTextFn, decltype(inet_ntoa)>);
 
 // The five calls of one lookup.
 struct Winsock {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <type_traits>
+
 #include "platform/win32/SystemLibrary.h"
 
 namespace vx::platform {
@@ -10,6 +12,10 @@ namespace {
 using OpenTokenFn = BOOL WINAPI(HANDLE, DWORD, PHANDLE);
 using LookupFn = BOOL WINAPI(LPCSTR, LPCSTR, PLUID);
 using AdjustFn = BOOL WINAPI(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD);
+// The system's own declarations, calling convention included.
+static_assert(std::is_same_v<OpenTokenFn, decltype(::OpenProcessToken)> &&
+              std::is_same_v<LookupFn, decltype(::LookupPrivilegeValueA)> &&
+              std::is_same_v<AdjustFn, decltype(::AdjustTokenPrivileges)>);
 
 const SystemLibrary& Advapi()
 {

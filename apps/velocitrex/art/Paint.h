@@ -67,7 +67,7 @@ struct Radial {
 
     Rgba operator()(double x, double y) const
     {
-        return gradient.At(std::hypot(x - cx, (y - cy) / scaleY) / radius);
+        return gradient.At(std::sqrt((x - cx) * (x - cx) + (y - cy) * (y - cy) / (scaleY * scaleY)) / radius);
     }
 };
 

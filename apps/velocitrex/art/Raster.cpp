@@ -26,20 +26,13 @@ Raster Raster::Transparent(Box area)
     return raster;
 }
 
-void Raster::Blend(int x, int y, Rgb c, float alpha)
+void Raster::BlendTransparent(std::size_t index, Rgb c, float alpha)
 {
-    if (!area_.Contains(x, y) || alpha <= 0)
-        return;
-    alpha = std::min(alpha, 1.0f);
-    Rgb& p = At(x, y);
-    if (alpha_.empty()) {
-        p = Mix(p, c, alpha);
-        return;
-    }
     // Over a partly transparent pixel: the new colour's share of the result.
-    float& a = alpha_[Index(x, y)];
+    alpha = std::min(alpha, 1.0f);
+    float& a = alpha_[index];
     const float result = a + alpha * (1 - a);
-    p = Mix(p, c, alpha / result);
+    pixels_[index] = Mix(pixels_[index], c, alpha / result);
     a = result;
 }
 

@@ -63,7 +63,15 @@ public:
     Rgb& At(int x, int y) { return pixels_[Index(x, y)]; }
     const Rgb& At(int x, int y) const { return pixels_[Index(x, y)]; }
     // Lays c over the pixel with the given opacity; points outside are ignored.
-    void Blend(int x, int y, Rgb c, float alpha);
+    void Blend(int x, int y, Rgb c, float alpha)
+    {
+        if (!area_.Contains(x, y) || alpha <= 0)
+            return;
+        if (alpha_.empty())
+            At(x, y) = alpha >= 1 ? c : Mix(At(x, y), c, alpha);
+        else
+            BlendTransparent(Index(x, y), c, alpha);
+    }
 
     // Rows top-down, 0x00RRGGBB, rounded and clamped.
     std::vector<std::uint32_t> Pixels() const;
@@ -73,6 +81,7 @@ public:
     Raster Crop(Box part) const;
 
 private:
+    void BlendTransparent(std::size_t index, Rgb c, float alpha);
     std::size_t Index(int x, int y) const
     {
         return static_cast<std::size_t>(y - area_.top) * static_cast<std::size_t>(Width()) +

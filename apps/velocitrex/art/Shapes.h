@@ -14,6 +14,12 @@ struct Pt {
     double y = 0;
 };
 
+// sqrt(x² + y²) without hypot's care for overflow, which these sizes never need.
+inline double Length(double x, double y)
+{
+    return std::sqrt(x * x + y * y);
+}
+
 // Real-valued bounds.
 struct Extent {
     double left = 0;
@@ -35,7 +41,7 @@ inline double SegmentDistance(Pt p, Pt a, Pt b)
     const double len2 = dx * dx + dy * dy;
     double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0;
     t = std::clamp(t, 0.0, 1.0);
-    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+    return Length(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 
 // A rectangle with rounded corners (radius 0: sharp).
@@ -47,7 +53,7 @@ struct RoundRect {
         const double cx = (left + right) / 2, cy = (top + bottom) / 2;
         const double hx = (right - left) / 2 - radius, hy = (bottom - top) / 2 - radius;
         const double qx = std::abs(x - cx) - hx, qy = std::abs(y - cy) - hy;
-        const double outside = std::hypot(std::max(qx, 0.0), std::max(qy, 0.0));
+        const double outside = Length(std::max(qx, 0.0), std::max(qy, 0.0));
         return outside + std::min(std::max(qx, qy), 0.0) - radius;
     }
     Extent Bounds() const { return {left, top, right, bottom}; }
@@ -56,7 +62,7 @@ struct RoundRect {
 struct Circle {
     double cx, cy, radius;
 
-    double Distance(double x, double y) const { return std::hypot(x - cx, y - cy) - radius; }
+    double Distance(double x, double y) const { return Length(x - cx, y - cy) - radius; }
     Extent Bounds() const { return {cx - radius, cy - radius, cx + radius, cy + radius}; }
 };
 
@@ -74,7 +80,7 @@ struct Capsule {
         const double len2 = dx * dx + dy * dy;
         double t = len2 > 0 ? ((x - a.x) * dx + (y - a.y) * dy) / len2 : 0;
         t = std::clamp(t, 0.0, 1.0);
-        return std::hypot(x - (a.x + t * dx), y - (a.y + t * dy)) - (radius + (r1 - radius) * t);
+        return Length(x - (a.x + t * dx), y - (a.y + t * dy)) - (radius + (r1 - radius) * t);
     }
     Extent Bounds() const
     {
@@ -97,8 +103,8 @@ struct ArcBand {
         while (a < lo)
             a += twoPi;
         if (a <= hi)
-            return std::abs(std::hypot(dx, dy) - radius) - half;
-        const auto end = [&](double t) { return std::hypot(x - (cx + std::cos(t) * radius), y - (cy - std::sin(t) * radius)); };
+            return std::abs(Length(dx, dy) - radius) - half;
+        const auto end = [&](double t) { return Length(x - (cx + std::cos(t) * radius), y - (cy - std::sin(t) * radius)); };
         return std::min(end(lo), end(hi)) - half;
     }
     Extent Bounds() const { return Extent{cx - radius, cy - radius, cx + radius, cy + radius}.Grown(half); }
