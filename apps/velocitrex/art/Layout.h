@@ -19,16 +19,16 @@ constexpr int CornerRadius = 18;
 
 constexpr Box Header{1, 1, 578, 88};
 constexpr Box Logo = Box::Sized(14, 10, 252, 68);
-constexpr Box OtherProducts = Box::Sized(354, 28, 150, 25);  // JLAqua4, on the flat header
+constexpr Box OtherProducts = Box::Sized(344, 28, 174, 25);  // JLAqua4, on the flat header
 constexpr Box Exit = Box::Sized(534, 24, 26, 26);             // btnExxit, round
 constexpr Box PageTitle = Box::Sized(284, 30, 232, 30);       // the automatic page's title, in its frame
 
 // The left column: a well holding the four push buttons.
 constexpr Box ButtonWell{8, 96, 104, 373};
-constexpr Box VelocitrexButton = Box::Sized(14, 110, 84, 26);  // NvOS8PushButton5
-constexpr Box UpdateButton = Box::Sized(14, 146, 84, 26);      // NvOS8PushButton1
-constexpr Box HelpButton = Box::Sized(14, 182, 84, 26);        // NvOS8PushButton2
-constexpr Box CloseButton = Box::Sized(14, 335, 84, 26);       // NvOS8PushButton3
+constexpr Box VelocitrexButton = Box::Sized(12, 110, 88, 26);  // NvOS8PushButton5
+constexpr Box UpdateButton = Box::Sized(12, 146, 88, 26);      // NvOS8PushButton1
+constexpr Box HelpButton = Box::Sized(12, 182, 88, 26);        // NvOS8PushButton2
+constexpr Box CloseButton = Box::Sized(12, 335, 88, 26);       // NvOS8PushButton3
 
 // The content area: the three white panels of the main window, Panel1 of the
 // automatic page.

@@ -11,7 +11,6 @@
 #include "ui/Panel.h"
 #include "ui/RadioButton.h"
 #include "ui/host/FormRenderer.h"
-#include "ui/host/HostBackend.h"
 #include "widgets/AHMCheckbox.h"
 #include "widgets/AHMRoundButton.h"
 #include "widgets/DsFancyButton.h"
@@ -23,45 +22,6 @@ namespace vx::art {
 namespace {
 
 namespace wz = layout::wizard;
-
-// Keeps the components of one mock-up alive until it is rendered.
-class Mockup {
-public:
-    Mockup(ui::Bitmap picture, const ui::Region& outline)
-    {
-        form_.SetBorderStyle(ui::BorderStyle::None);
-        surface_ = std::make_unique<widgets::TPlasmaForm>(&form_);
-        surface_->SetPicture(std::move(picture));
-        surface_->Mask().Assign(outline);
-        surface_->Loaded();
-    }
-
-    template <class C>
-    C& Add(ui::Control* parent, const Box& place, const std::string& caption = "")
-    {
-        auto control = std::make_unique<C>(parent ? parent : &form_);
-        control->SetBounds(place.left, place.top, place.Width(), place.Height());
-        if (!caption.empty())
-            control->SetCaption(caption);
-        C& ref = *control;
-        owned_.push_back(std::move(control));
-        return ref;
-    }
-
-    ui::Form& Form() { return form_; }
-
-    ui::Bitmap Render()
-    {
-        form_.Show();
-        ui::Application::Current().ProcessMessages();
-        return ui::RenderForm(form_, ui::Rgb(58, 110, 165));
-    }
-
-private:
-    ui::Form form_;
-    std::unique_ptr<widgets::TPlasmaForm> surface_;
-    std::vector<std::unique_ptr<ui::Control>> owned_;
-};
 
 ui::Font Bold(const char* name, int points, ui::Color color)
 {
@@ -117,9 +77,10 @@ ui::Panel& WhitePanel(Mockup& m, const Box& place)
     return p;
 }
 
-ui::Bitmap MainWindowConnection()
+std::unique_ptr<Mockup> MainWindowConnection()
 {
-    Mockup m(MainWindowBitmap(), WizardRegion());
+    auto mockup = std::make_unique<Mockup>("preview-main-window", MainWindowBitmap(), WizardRegion());
+    Mockup& m = *mockup;
     m.Form().SetColor(WizardColor);
     m.Form().SetFont(Bold("MS Sans Serif", 8, ui::clBlack));
     auto& logo = m.Add<ui::Image>(nullptr, wz::Logo);
@@ -135,12 +96,13 @@ ui::Bitmap MainWindowConnection()
     for (int i = 0; i < 6; ++i)
         m.Add<ui::RadioButton>(&panel, layout::panels::RadioButton(i), types[i]).SetChecked(i == 1);
     Aqua(m, &panel, layout::panels::NextButton, ">> Next", ui::clWhite);
-    return m.Render();
+    return mockup;
 }
 
-ui::Bitmap AutomaticPage()
+std::unique_ptr<Mockup> AutomaticPage()
 {
-    Mockup m(AutomaticPageBitmap(), WizardRegion());
+    auto mockup = std::make_unique<Mockup>("preview-automatic-page", AutomaticPageBitmap(), WizardRegion());
+    Mockup& m = *mockup;
     m.Form().SetColor(WizardColor);
     m.Form().SetFont(Bold("MS Sans Serif", 8, ui::clBlack));
     ExitButton(m, wz::Exit);
@@ -159,13 +121,14 @@ ui::Bitmap AutomaticPage()
     }
     Aqua(m, nullptr, wz::CancelButton, "Cancel", FooterColor);
     Aqua(m, nullptr, wz::VelocitrexMeButton, "Velocitrex Me!", FooterColor).SetEnabled(false);
-    return m.Render();
+    return mockup;
 }
 
-ui::Bitmap ApplyScreenPrompting()
+std::unique_ptr<Mockup> ApplyScreenPrompting()
 {
     namespace ap = layout::apply;
-    Mockup m(ApplyScreenBitmap(), ApplyScreenRegion());
+    auto mockup = std::make_unique<Mockup>("preview-apply-screen", ApplyScreenBitmap(), ApplyScreenRegion());
+    Mockup& m = *mockup;
     m.Form().SetColor(ui::Rgb(191, 0, 0));
     auto& left = m.Add<ui::Image>(nullptr, ap::BarLeft);
     left.SetPicture(BarLeftBitmap());
@@ -190,13 +153,14 @@ ui::Bitmap ApplyScreenPrompting()
     auto& address = m.Add<ui::Label>(nullptr, ap::WebAddress, "www.quorvex.example");
     address.SetTransparent(true);
     address.SetFont(web);
-    return m.Render();
+    return mockup;
 }
 
-ui::Bitmap AboutBox()
+std::unique_ptr<Mockup> AboutBox()
 {
     namespace ab = layout::about;
-    Mockup m(AboutBoxBitmap(), AboutBoxRegion());
+    auto mockup = std::make_unique<Mockup>("preview-about-box", AboutBoxBitmap(), AboutBoxRegion());
+    Mockup& m = *mockup;
     const char* lines[] = {"Velocitrex 2K3", "Quorvex", "All rights reserved.", "www.quorvex.example"};
     for (int i = 0; i < 4; ++i) {
         auto& label = m.Add<ui::Label>(nullptr, ab::Line(i), lines[i]);
@@ -209,19 +173,44 @@ ui::Bitmap AboutBox()
     ok.SetFrameColor(ui::Rgb(40, 0, 0));
     ok.SetFrameWidth(6);
     ok.SetFont(Bold("Arial", 9, ui::clWhite));
-    return m.Render();
+    return mockup;
 }
 
 }  // namespace
 
-std::vector<std::pair<std::string, ui::Bitmap>> RenderLayoutPreviews()
+Mockup::Mockup(std::string name, ui::Bitmap picture, const ui::Region& outline) : name_(std::move(name))
 {
-    ui::HostBackend host;
-    ui::Application app(host);
-    return {{"preview-main-window", MainWindowConnection()},
-            {"preview-automatic-page", AutomaticPage()},
-            {"preview-apply-screen", ApplyScreenPrompting()},
-            {"preview-about-box", AboutBox()}};
+    form_.SetBorderStyle(ui::BorderStyle::None);
+    form_.SetCaption(name_);
+    auto surface = std::make_unique<widgets::TPlasmaForm>(&form_);
+    surface->SetPicture(std::move(picture));
+    surface->Mask().Assign(outline);
+    surface->Loaded();
+    owned_.push_back(std::move(surface));
+}
+
+Mockup::~Mockup()
+{
+    // Children before the window they sit on, the last made first.
+    while (!owned_.empty())
+        owned_.pop_back();
+}
+
+ui::Bitmap Mockup::Render()
+{
+    form_.Show();
+    ui::Application::Current().ProcessMessages();
+    return ui::RenderForm(form_, ui::Rgb(58, 110, 165));
+}
+
+std::vector<std::unique_ptr<Mockup>> MakeLayoutPreviews()
+{
+    std::vector<std::unique_ptr<Mockup>> mockups;
+    mockups.push_back(MainWindowConnection());
+    mockups.push_back(AutomaticPage());
+    mockups.push_back(ApplyScreenPrompting());
+    mockups.push_back(AboutBox());
+    return mockups;
 }
 
 }  // namespace vx::art

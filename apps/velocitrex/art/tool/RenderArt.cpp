@@ -1,8 +1,6 @@
 // Writes every picture of the main program as a BMP into a directory, each window
 // also as it shows on a desktop (cut to its outline), and one contact sheet of
 // them all, so the artwork can be looked at without running the program.
-//   velocitrex-art DIRECTORY
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,7 +11,7 @@
 #include "apps/velocitrex/art/Palette.h"
 #include "apps/velocitrex/art/Pictures.h"
 #include "apps/velocitrex/art/StrokeFont.h"
-#include "apps/velocitrex/art/tool/LayoutPreview.h"
+#include "apps/velocitrex/art/tool/RenderArt.h"
 #include "ui/Bitmap.h"
 
 namespace {
@@ -129,13 +127,10 @@ Raster ContactSheet(const std::vector<Entry>& entries)
 
 }  // namespace
 
-int main(int argc, char** argv)
+namespace vx::art {
+
+bool WriteArt(const std::string& dir)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velocitrex-art DIRECTORY\n");
-        return 2;
-    }
-    const std::string dir = argv[1];
     const std::vector<Entry> entries = {
         {"main-window", OnDesktop(MainWindowPicture(), WizardOutline())},
         {"automatic-page", OnDesktop(AutomaticPagePicture(), WizardOutline())},
@@ -160,12 +155,7 @@ int main(int argc, char** argv)
     bool ok = true;
     for (const Entry& e : entries)
         ok = Save(e.picture, dir + "/" + e.name + ".bmp") && ok;
-    ok = Save(ContactSheet(entries), dir + "/contact-sheet.bmp") && ok;
-    for (const auto& [name, picture] : RenderLayoutPreviews())
-        ok = picture.SaveBmp(dir + "/" + name + ".bmp") && ok;
-    if (!ok) {
-        std::fprintf(stderr, "velocitrex-art: cannot write into %s\n", dir.c_str());
-        return 1;
-    }
-    return 0;
+    return Save(ContactSheet(entries), dir + "/contact-sheet.bmp") && ok;
 }
+
+}  // namespace vx::art
