@@ -22,16 +22,16 @@ constexpr std::uint64_t SliceMs = 10;
 void WaitOnePeriod(ui::Application& app)
 {
     const std::uint64_t endUs = app.NowMs() * 1000 + PeriodUs;
-    for (;;) {
+    const auto remainingUs = [&] {
         const std::uint64_t nowUs = app.NowMs() * 1000;
-        // Once the program is ending nothing waits for the pause.
-        if (nowUs >= endUs || app.Terminated())
-            break;
+        return nowUs < endUs ? endUs - nowUs : 0;
+    };
+    // Once the program is ending nothing waits for the pause.
+    while (remainingUs() > 0 && !app.Terminated()) {
         app.ProcessMessages();
-        if (app.Terminated())
+        if (app.Terminated() || remainingUs() == 0)
             break;
-        const std::uint64_t remainingMs = (endUs - nowUs + 999) / 1000;
-        app.Sleep(static_cast<unsigned>(std::min(SliceMs, remainingMs)));
+        app.Sleep(static_cast<unsigned>(std::min(SliceMs, (remainingUs() + 999) / 1000)));
     }
     app.ProcessMessages();
 }
