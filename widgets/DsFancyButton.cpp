@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/CurrentService.h"
 #include "ui/Accelerator.h"
 #include "ui/Canvas.h"
 #include "widgets/ColorShading.h"
@@ -13,12 +14,9 @@ using ui::Region;
 
 namespace {
 
-// Shared by every button of this kind: whether the last press with a button
-// other than the right one landed inside a button's shape.
 bool& PressLandedInside()
 {
-    static bool inside = false;
-    return inside;
+    return platform::CurrentService<FancyButtonPress>::Get().landedInside;
 }
 
 Region RoundedOrPlain(int c, int i, int w, int h, int r)
@@ -162,3 +160,14 @@ bool TDsFancyButton::DialogChar(char c)
 }
 
 }  // namespace vx::widgets
+
+namespace vx::platform {
+
+template <>
+widgets::FancyButtonPress& DefaultService<widgets::FancyButtonPress>()
+{
+    static widgets::FancyButtonPress press;
+    return press;
+}
+
+}  // namespace vx::platform

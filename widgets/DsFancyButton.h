@@ -6,6 +6,13 @@
 
 namespace vx::widgets {
 
+// Shared by every button of this kind (process-wide, platform::CurrentService):
+// whether the last press with a button other than the right one landed inside a
+// button's shape.
+struct FancyButtonPress {
+    bool landedInside = false;
+};
+
 enum class TFShape { shCapsule, shOval, shRectangle };
 enum class TTextStyle { txNone, txLowered, txRaised, txShadowed };
 

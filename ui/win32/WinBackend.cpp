@@ -7,7 +7,6 @@
 #include "platform/win32/WinMessageBoxes.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
-#include "ui/win32/GdiDrawing.h"
 #include "ui/win32/WinControlPeers.h"
 #include "ui/win32/WinFormPeer.h"
 #include "ui/win32/WinPopupMenu.h"
@@ -43,7 +42,6 @@ bool IsKeyMessage(UINT message)
 WinBackend::WinBackend()
 {
     InitCommonControls();
-    InstallGdiDrawing();
     WindowParams params;
     params.windowClass = WindowClass::Application;
     params.style = WS_POPUP;
@@ -57,7 +55,6 @@ WinBackend::~WinBackend()
         KillTimer(ApplicationWindow(), id);
     DetachTarget(ApplicationWindow());
     appWindow_.Reset();
-    UninstallGdiDrawing();
 }
 
 std::unique_ptr<FormPeer> WinBackend::CreateFormPeer(Form& form)
