@@ -19,7 +19,6 @@
 #include "widgets/DsFancyButton.h"
 #include "widgets/JLAqua.h"
 #include "widgets/NvOS8PushButton.h"
-#include "widgets/ShowcaseParts.h"
 
 namespace vx::widgets {
 namespace {
@@ -50,6 +49,19 @@ ui::Bitmap Painted(ui::GraphicControl& control)
 }
 
 class GdiPaintTest : public WidgetFixture {};
+
+// A gradient on a control of its own.
+class GradientSwatch : public ui::GraphicControl {
+public:
+    using GraphicControl::GraphicControl;
+    TAHMGradient& Gradient() { return gradient_; }
+
+protected:
+    void Paint(ui::Canvas& canvas) override { gradient_.DrawGradient(canvas, Width(), Height(), true); }
+
+private:
+    TAHMGradient gradient_;
+};
 
 TEST_F(GdiPaintTest, ButtonsDrawTheSame)
 {
