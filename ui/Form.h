@@ -1,7 +1,8 @@
 #pragma once
 // A top-level window whose components are its fields. Left and Top are the
-// window's screen position; Width and Height are its client size. The first form
-// created in an application is its main form: closing it ends the program.
+// window's screen position; Width and Height are its client size, laid out in
+// pixels and never scaled. The first form created in an application is its main
+// form: closing it ends the program.
 //
 // Create forms with MakeForm (or Application::CreateForm), which runs OnCreate once
 // the derived form is complete, as Delphi does after loading a form.
@@ -60,11 +61,6 @@ public:
     void SetTitleButtons(bool shown);
     WindowState GetWindowState() const { return windowState_; }
     void SetWindowState(WindowState state);
-    // Layout settings of the designer; stored, no scaling is done.
-    int PixelsPerInch() const { return pixelsPerInch_; }
-    void SetPixelsPerInch(int ppi) { pixelsPerInch_ = ppi; }
-    bool Scaled() const { return scaled_; }
-    void SetScaled(bool scaled) { scaled_ = scaled; }
 
     // The window's outline in client coordinates; nullopt: the whole rectangle.
     const std::optional<Region>& WindowRegion() const { return region_; }
@@ -137,8 +133,6 @@ private:
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     bool titleButtons_ = true;
     WindowState windowState_ = WindowState::Normal;
-    int pixelsPerInch_ = ScreenPixelsPerInch;
-    bool scaled_ = true;
     std::optional<Region> region_;
     bool shownOnce_ = false;
     bool placedNatively_ = false;

@@ -30,11 +30,11 @@ public:
     explicit TJLAqua(ui::Control* parent = nullptr);
 
     bool CaptionMouseOver() const { return captionMouseOver_; }
-    void SetCaptionMouseOver(bool on) { captionMouseOver_ = on; }
+    void SetCaptionMouseOver(bool on) { Update(captionMouseOver_, on); }
     bool ButtonActive() const { return buttonActive_; }
     void SetButtonActive(bool on) { Update(buttonActive_, on); }
     ui::Color BackgroundError() const { return backgroundError_; }
-    void SetBackgroundError(ui::Color c) { backgroundError_ = c; }
+    void SetBackgroundError(ui::Color c) { Update(backgroundError_, c); }
     ui::Color ButtonColor() const { return buttonColor_; }
     void SetButtonColor(ui::Color c) { Update(buttonColor_, c); }
     TJLAquaType ButtonShape() const { return shape_; }
