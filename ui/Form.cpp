@@ -1,11 +1,16 @@
 #include "ui/Form.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "ui/Application.h"
+#include "ui/ButtonControl.h"
 #include "ui/Canvas.h"
 #include "ui/GraphicControl.h"
 #include "ui/NativeControl.h"
+#include "ui/RadioButton.h"
 
 namespace vx::ui {
 
@@ -26,6 +31,51 @@ bool InSubtree(const Control* control, const Control& root)
             return true;
     }
     return false;
+}
+
+// A radio group (the radio buttons of one parent) is one tab stop: its checked
+// button, or its first one while none is checked.
+bool IsGroupStop(const Control& control)
+{
+    const auto* radio = dynamic_cast<const RadioButton*>(&control);
+    if (!radio || radio->Checked() || !control.Parent())
+        return true;
+    const RadioButton* first = nullptr;
+    for (const Control* sibling : control.Parent()->TabList()) {
+        const auto* other = dynamic_cast<const RadioButton*>(sibling);
+        if (!other || !other->CanFocus())
+            continue;
+        if (other->Checked())
+            return false;
+        if (!first)
+            first = other;
+    }
+    return first == radio;
+}
+
+// Every control that can take the focus, in tab order, with whether Tab stops there.
+void CollectFocusable(const Control& parent, std::vector<std::pair<Control*, bool>>& out)
+{
+    for (Control* child : parent.TabList()) {
+        if (!child->Visible())
+            continue;
+        if (child->CanFocus())
+            out.emplace_back(child, child->TabStop() && IsGroupStop(*child));
+        CollectFocusable(*child, out);
+    }
+}
+
+// The showing, enabled button of the subtree that has the role, in tab order.
+Control* FindButton(const Control& parent, bool (ButtonRole::*role)() const)
+{
+    for (Control* child : parent.TabList()) {
+        const auto* button = dynamic_cast<const ButtonRole*>(child);
+        if (button && (button->*role)() && child->IsShowing() && child->IsEnabledInTree())
+            return child;
+        if (Control* deeper = FindButton(*child, role))
+            return deeper;
+    }
+    return nullptr;
 }
 
 // Windowless controls first, then native ones, which lie above them on screen.
@@ -106,38 +156,63 @@ ModalResult Form::ShowModal()
         throw std::logic_error("Cannot make a visible window modal: " + Name());
     if (!app_)
         throw std::logic_error("No application for a modal run: " + Name());
-    // Restores the modal state whatever ends the run.
+    Application& app = *app_;
+    const LifeWatch alive = Life();
+    // Ends the run whatever ends it, unless the form went with it.
     struct ModalScope {
         Form& form;
-        explicit ModalScope(Form& f) : form(f)
-        {
-            form.modal_ = true;
-            form.app_->BeginModal(form);
-        }
+        const LifeWatch& alive;
         ~ModalScope()
         {
-            form.modal_ = false;
-            if (form.app_)
-                form.app_->EndModal(form);
-            form.Hide();
+            if (alive.Alive())
+                form.EndModalRun();
         }
-        ModalScope(const ModalScope&) = delete;
-        ModalScope& operator=(const ModalScope&) = delete;
     };
     modalResult_ = ModalResult::None;
-    ModalScope scope(*this);
+    BeginModalRun();
+    ModalScope scope{*this, alive};
     Show();
     for (;;) {
-        if (app_->Terminated()) {
+        if (!alive.Alive())
+            return ModalResult::Cancel;
+        if (app.Terminated()) {
             modalResult_ = ModalResult::Cancel;
             break;
         }
         if (modalResult_ != ModalResult::None && CloseQuery())
             break;
-        if (modalResult_ == ModalResult::None)
-            app_->HandleMessage();
+        if (alive.Alive() && modalResult_ == ModalResult::None)
+            app.HandleMessage();
     }
     return modalResult_;
+}
+
+void Form::BeginModalRun()
+{
+    Form* active = app_->ActiveForm();
+    owner_ = active == this ? nullptr : active;
+    modal_ = true;
+    Changed(Change::Modal);
+    app_->BeginModal(*this);
+}
+
+// Hidden first, then the owner goes: a window that loses its owner while shown
+// would get a taskbar button for a moment.
+void Form::EndModalRun()
+{
+    modal_ = false;
+    if (app_)
+        app_->EndModal(*this);
+    Hide();
+    owner_ = nullptr;
+    Changed(Change::Modal);
+}
+
+void Form::Release()
+{
+    if (!app_)
+        throw std::logic_error("No application to release the form " + Name());
+    app_->Release(*this);
 }
 
 bool Form::CloseQuery()
@@ -174,8 +249,12 @@ void Form::SetActiveControl(Control* control)
     if (control == activeControl_)
         return;
     NativeFocusChanged(control);
+    if (!peer_ || activeControl_ != control)
+        return;
     if (control && control->IsNative())
         static_cast<NativeControl*>(control)->SyncPeer(Change::Focus);
+    else
+        peer_->Update(Change::Focus);  // the form's own window holds the focus
 }
 
 void Form::NativeFocusChanged(Control* control)
@@ -186,14 +265,101 @@ void Form::NativeFocusChanged(Control* control)
     activeControl_ = control;
     if (old)
         old->HandleFocusLost();
+    if (control && activeControl_ == control)
+        control->HandleFocusGained();
+}
+
+void Form::SelectNext(bool forward)
+{
+    std::vector<std::pair<Control*, bool>> order;
+    CollectFocusable(*this, order);
+    const int n = static_cast<int>(order.size());
+    int at = -1;
+    for (int i = 0; i < n; ++i) {
+        if (order[static_cast<size_t>(i)].first == activeControl_)
+            at = i;
+    }
+    if (at < 0)
+        at = forward ? -1 : n;
+    for (int step = 1; step <= n; ++step) {
+        const int i = ((at + (forward ? step : -step)) % n + n) % n;
+        if (order[static_cast<size_t>(i)].second) {
+            SetActiveControl(order[static_cast<size_t>(i)].first);
+            return;
+        }
+    }
+}
+
+void Form::KeyboardUsed()
+{
+    if (focusCues_)
+        return;
+    focusCues_ = true;
+    if (activeControl_)
+        activeControl_->Invalidate();
+}
+
+bool Form::DispatchKey(Key key, ShiftState shift)
+{
+    if (!AcceptsInput())
+        return false;
+    KeyboardUsed();
+    Control* focus = activeControl_ && activeControl_->CanFocus() ? activeControl_ : nullptr;
+    if (focus && !focus->IsNative() && focus->HandleKey(key, shift))
+        return true;
+    switch (key) {
+    case Key::Tab: SelectNext(!shift.shift); return true;
+    case Key::Left:
+    case Key::Up: return MoveInGroup(false);
+    case Key::Right:
+    case Key::Down: return MoveInGroup(true);
+    case Key::Enter:
+        return Press(focus && dynamic_cast<ButtonControl*>(focus) ? focus : FindButton(*this, &ButtonRole::Default));
+    case Key::Escape: return Press(FindButton(*this, &ButtonRole::Cancel));
+    case Key::Space: break;
+    }
+    return false;
+}
+
+// The arrows move the focus to the next radio button of the group and check it.
+bool Form::MoveInGroup(bool forward)
+{
+    auto* radio = dynamic_cast<RadioButton*>(activeControl_);
+    if (!radio || !radio->CanFocus() || !radio->Parent())
+        return false;
+    std::vector<RadioButton*> group;
+    for (Control* sibling : radio->Parent()->TabList()) {
+        auto* other = dynamic_cast<RadioButton*>(sibling);
+        if (other && other->CanFocus())
+            group.push_back(other);
+    }
+    const auto at = std::find(group.begin(), group.end(), radio) - group.begin();
+    const auto n = static_cast<std::ptrdiff_t>(group.size());
+    RadioButton* next = group[static_cast<size_t>(((at + (forward ? 1 : -1)) % n + n) % n)];
+    SetActiveControl(next);
+    next->SetChecked(true);
+    return true;
+}
+
+bool Form::Press(Control* button)
+{
+    if (!button)
+        return false;
+    button->HandleClick();
+    return true;
+}
+
+void Form::FocusFirst()
+{
+    if (!activeControl_)
+        SelectNext(true);
 }
 
 bool Form::AcceptsInput() const
 {
     if (!app_ || !Enabled() || inputTransparent_)
         return false;
-    const Form* top = app_->TopModal();
-    return !top || top == this;
+    return !app_->ModalRunning() || app_->TopModal() == this;
 }
 
 void Form::DoCreate()
@@ -244,6 +410,7 @@ void Form::AdoptSubtree(Control& subtree)
 void Form::ForgetSubtree(Control& subtree)
 {
     mouse_.Forget(subtree);
+    std::erase_if(queued_, [&](NativeControl* c) { return InSubtree(c, subtree); });
     if (app_)
         app_->ControlGone(subtree);
     if (InSubtree(activeControl_, subtree))
@@ -282,12 +449,16 @@ void Form::Changed(Change change)
         peer_->Update(change);
     if (change != Change::Visible)
         return;
-    if (Visible()) {
-        if (OnShow)
-            OnShow();
-    } else if (shownOnce_ && OnHide) {
-        OnHide();
+    if (!Visible()) {
+        if (shownOnce_ && OnHide)
+            OnHide();
+        return;
     }
+    const LifeWatch alive = Life();
+    if (OnShow)
+        OnShow();
+    if (alive.Alive() && Visible())
+        FocusFirst();
 }
 
 void Form::CreatePeers()
@@ -296,8 +467,27 @@ void Form::CreatePeers()
         return;
     if (!peer_)
         peer_ = app_->GetBackend().CreateFormPeer(*this);
+    queued_.clear();
     for (Control* child : Children())
         AdoptSubtree(*child);
+}
+
+void Form::QueueNative(NativeControl& control)
+{
+    queued_.push_back(&control);
+}
+
+void Form::AttachQueued()
+{
+    if (!peer_ || !app_ || queued_.empty())
+        return;
+    std::vector<NativeControl*> queued;
+    queued.swap(queued_);
+    for (NativeControl* control : queued) {
+        control->AttachPeer(app_->GetBackend(), *peer_);
+        if (control == activeControl_)
+            control->SyncPeer(Change::Focus);
+    }
 }
 
 void Form::ApplyShowPosition()

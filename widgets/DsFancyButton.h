@@ -1,7 +1,7 @@
 #pragma once
 // The round or rounded push button with a bevel running from the frame colour at
 // the edge to the button colour inside, and a caption in one of four styles.
-#include "ui/GraphicControl.h"
+#include "ui/GraphicButton.h"
 #include "ui/Region.h"
 
 namespace vx::widgets {
@@ -16,7 +16,7 @@ struct FancyButtonPress {
 enum class TFShape { shCapsule, shOval, shRectangle };
 enum class TTextStyle { txNone, txLowered, txRaised, txShadowed };
 
-class TDsFancyButton : public ui::GraphicControl {
+class TDsFancyButton : public ui::GraphicButton {
 public:
     static constexpr int MaxSide = 145;
 

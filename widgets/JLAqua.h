@@ -1,7 +1,7 @@
 #pragma once
 // The glossy gel button: concentric shapes in shades of one body colour, lighter
 // under the mouse, the highlight shifted while pressed.
-#include "ui/GraphicControl.h"
+#include "ui/GraphicButton.h"
 #include "ui/Region.h"
 
 namespace vx::widgets {
@@ -25,7 +25,7 @@ ui::Color CustomColorValue(TJLCustomColor color);
 
 enum class AquaState { Normal = 0, Pressed = 1, Hover = 3 };
 
-class TJLAqua : public ui::GraphicControl {
+class TJLAqua : public ui::GraphicButton {
 public:
     explicit TJLAqua(ui::Control* parent = nullptr);
 

@@ -35,6 +35,9 @@ public:
     Size ScreenSize() override;
     MenuItem* TrackPopupMenu(PopupMenu& menu, Point screen) override;
     void SetApplicationTitle(const std::string& title) override;
+    Form* ActiveForm() override;
+    platform::MsgAnswer ShowMessageBox(const platform::MessageRequest& request, Form* owner) override;
+    void Post(std::function<void()> task) override;
 
     HWND ApplicationWindow() const { return appWindow_.Get(); }
     // Called by the timer peers.
@@ -43,6 +46,7 @@ public:
 private:
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     bool PreTranslate(MSG& msg);
+    void DropPostedTasks();
 
     GdiDrawing gdi_;
     WindowHandle appWindow_;
