@@ -93,8 +93,17 @@ platform::MsgAnswer Application::ShowMessageBox(const platform::MessageRequest& 
         BoxScope(const BoxScope&) = delete;
         BoxScope& operator=(const BoxScope&) = delete;
     };
-    BoxScope scope(*this);
-    return backend_.ShowMessageBox(box, owner);
+    const LifeWatch ownerAlive = owner ? owner->Life() : LifeWatch();
+    platform::MsgAnswer answer;
+    {
+        BoxScope scope(*this);
+        answer = backend_.ShowMessageBox(box, owner);
+    }
+    // The owner was disabled with the other forms while the box was open, so the
+    // window system may have handed the activation elsewhere: it goes back.
+    if (ownerAlive.Alive() && owner->Visible() && owner->Peer())
+        owner->Peer()->BringToFront();
+    return answer;
 }
 
 Form* Application::ActiveForm() const

@@ -8,6 +8,8 @@ namespace vx::ui {
 // A copy that outlives the object and reports whether it still exists.
 class LifeWatch {
 public:
+    // Watches nothing: never alive.
+    LifeWatch() : alive_(std::make_shared<const bool>(false)) {}
     explicit LifeWatch(std::shared_ptr<const bool> alive) : alive_(std::move(alive)) {}
     bool Alive() const { return *alive_; }
 

@@ -228,12 +228,7 @@ platform::MsgAnswer WinBackend::ShowMessageBox(const platform::MessageRequest& r
 {
     auto* ownerPeer = owner ? dynamic_cast<WinFormPeer*>(owner->Peer()) : nullptr;
     HWND ownerWindow = ownerPeer ? ownerPeer->Handle() : nullptr;
-    const platform::MsgAnswer answer = platform::ShowWinMessageBox(ownerWindow, request);
-    // The owner was disabled with the other forms while the box was open, so
-    // Windows may have handed the activation elsewhere: take it back.
-    if (ownerWindow && IsWindowVisible(ownerWindow))
-        SetForegroundWindow(ownerWindow);
-    return answer;
+    return platform::ShowWinMessageBox(ownerWindow, request);
 }
 
 void WinBackend::Post(std::function<void()> task)

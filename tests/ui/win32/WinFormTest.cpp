@@ -359,6 +359,7 @@ TEST_F(WinFormTest, AMessageBoxIsOwnedByTheActiveFormAndCaptionedWithTheTitle)
     EXPECT_EQ(owner, WindowOf(main));
     EXPECT_FALSE(mainEnabled);
     EXPECT_TRUE(IsWindowEnabled(WindowOf(main)));
+    EXPECT_EQ(GetActiveWindow(), WindowOf(main));
 }
 
 }  // namespace
