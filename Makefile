@@ -1,4 +1,5 @@
-# make run: the main job.  make test: everything, including the Wine checks.
+# make run: the main job.  make test: everything, including the sanitizer run of
+# the host tests and the Wine checks.
 SHELL := /bin/sh
 JOBS ?= $(shell nproc)
 export VX_WERROR ?= ON
@@ -38,7 +39,7 @@ test-win64: win64
 	@scripts/wine-prefix
 	@ctest --preset win64
 
-test: test-host win32 test-win64
+test: test-host test-asan win32 test-win64
 
 # The gallery's pictures in build/screens: the host rendering and the Wine screenshot.
 screens: host win64

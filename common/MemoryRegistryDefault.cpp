@@ -1,12 +1,13 @@
 // A build without Windows has no system registry: it starts with an empty one.
 #include "common/MemoryRegistry.h"
 
-namespace vx {
+namespace vx::platform {
 
-RegistryBackend& DefaultRegistry()
+template <>
+RegistryBackend& DefaultService<RegistryBackend>()
 {
     static MemoryRegistry registry;
     return registry;
 }
 
-}  // namespace vx
+}  // namespace vx::platform

@@ -76,27 +76,4 @@ std::optional<std::vector<uint8_t>> RegistryKey::ReadBinary(std::string_view nam
     return std::move(value->data);
 }
 
-namespace {
-RegistryBackend*& CurrentSlot()
-{
-    static RegistryBackend* current = nullptr;
-    return current;
-}
-}  // namespace
-
-RegistryBackend& DefaultRegistry();  // the Windows or the in-memory default
-
-RegistryBackend& CurrentRegistry()
-{
-    RegistryBackend* current = CurrentSlot();
-    return current ? *current : DefaultRegistry();
-}
-
-ScopedRegistryBackend::ScopedRegistryBackend(RegistryBackend& backend) : previous_(CurrentSlot())
-{
-    CurrentSlot() = &backend;
-}
-
-ScopedRegistryBackend::~ScopedRegistryBackend() { CurrentSlot() = previous_; }
-
 }  // namespace vx

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/CurrentService.h"
+
 namespace vx {
 
 // Standard root handles. The engine uses LocalMachine (and the journal accepts
@@ -74,17 +76,11 @@ public:
 
 // The process's current registry: the Windows registry in a Windows build, an
 // empty in-memory registry elsewhere, or whatever a ScopedRegistryBackend put in.
-RegistryBackend& CurrentRegistry();
+inline RegistryBackend& CurrentRegistry()
+{
+    return platform::CurrentService<RegistryBackend>::Get();
+}
 
-class ScopedRegistryBackend {
-public:
-    explicit ScopedRegistryBackend(RegistryBackend& backend);
-    ~ScopedRegistryBackend();
-    ScopedRegistryBackend(const ScopedRegistryBackend&) = delete;
-    ScopedRegistryBackend& operator=(const ScopedRegistryBackend&) = delete;
-
-private:
-    RegistryBackend* previous_ = nullptr;
-};
+using ScopedRegistryBackend = platform::ScopedService<RegistryBackend>;
 
 }  // namespace vx

@@ -184,10 +184,15 @@ bool WindowsRegistry::DeleteKey(RegRoot root, std::string_view path)
     return !relative.empty() && DeleteTree(RootHandle(root), relative);
 }
 
-RegistryBackend& DefaultRegistry()
+}  // namespace vx
+
+namespace vx::platform {
+
+template <>
+RegistryBackend& DefaultService<RegistryBackend>()
 {
     static WindowsRegistry registry;
     return registry;
 }
 
-}  // namespace vx
+}  // namespace vx::platform

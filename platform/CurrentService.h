@@ -1,18 +1,23 @@
 #pragma once
-// The one place that holds the process-wide implementation of each platform service.
-// Programs use the default (Windows or host) implementation; tests swap one in
-// for a scope with ScopedService.
+// The one place that holds the process-wide instance of each service: the platform
+// services, the registry, the running application, the drawing layer's colours
+// and bitmaps. Programs use the default (Windows or host) implementation, or
+// install one for their lifetime; tests swap one in for a scope with ScopedService.
 
 namespace vx::platform {
 
-// Defined once per service by the Windows or the host implementation file.
+// Defined once per service that has a default, by the Windows or the host
+// implementation file. Services without one (the running application) leave it out.
 template <class Service>
 Service& DefaultService();
 
 template <class Service>
 class CurrentService {
 public:
+    // The instance swapped in, else the default.
     static Service& Get() { return Slot() ? *Slot() : DefaultService<Service>(); }
+    // The instance swapped in, or nullptr.
+    static Service* Installed() { return Slot(); }
 
     // Returns the previous override (nullptr when the default was in use).
     static Service* Replace(Service* service)
@@ -30,6 +35,7 @@ private:
     }
 };
 
+// Installs a service for the scope's lifetime; scopes nest.
 template <class Service>
 class ScopedService {
 public:

@@ -1,7 +1,8 @@
 #pragma once
-// The program's application object: the title, the forms, the message loop and
-// the hint settings. One exists while a program (or a test) runs; forms created
-// meanwhile belong to it.
+// The program's application object: the title, the forms, the message loop,
+// message boxes and the hint settings. One exists while a program (or a test)
+// runs; forms created meanwhile belong to it. While it exists, the message boxes
+// of the whole program (platform::ShowMessageBox) go through it.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -9,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/CurrentService.h"
 #include "ui/Backend.h"
 #include "ui/HintController.h"
 
@@ -20,7 +22,7 @@ class HintWindow;
 
 using HintWindowFactory = std::function<std::unique_ptr<HintWindow>()>;
 
-class Application {
+class Application : private DispatchListener, private platform::MessageBoxes {
 public:
     explicit Application(Backend& backend);
     ~Application();
@@ -51,6 +53,13 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
 
+    // A standard message box owned by the active form, captioned with the title
+    // unless the request has a caption of its own. While it is open no form takes
+    // input; timers keep running.
+    platform::MsgAnswer ShowMessageBox(const platform::MessageRequest& request);
+    // The form at the top of the modal runs, else the one whose window is active.
+    Form* ActiveForm() const;
+
     // Waits without processing messages: really on Windows, on the virtual clock on the host.
     void Sleep(unsigned milliseconds) { backend_.Sleep(milliseconds); }
     std::uint64_t NowMs() { return backend_.NowMs(); }
@@ -75,24 +84,48 @@ public:
             hints_->Forget(subtree);
     }
 
+    // Takes over a form made with MakeForm, as if CreateForm had made it.
+    Form& Adopt(std::unique_ptr<Form> form);
+    // Destroys a form of the application once the event being handled has
+    // returned (Form::Release).
+    void Release(Form& form);
+
     // Bookkeeping of forms and modal runs, used by Form.
     void AddForm(Form& form, bool canBeMainForm);
     void RemoveForm(Form& form);
     const std::vector<Form*>& Forms() const { return forms_; }
     void BeginModal(Form& form);
     void EndModal(Form& form);
+    // The form of the innermost modal run; nullptr also while a message box is open.
     Form* TopModal() const { return modalStack_.empty() ? nullptr : modalStack_.back(); }
+    // Something runs modally: a form, or a message box (no form takes input).
+    bool ModalRunning() const { return !modalStack_.empty(); }
 
 private:
+    struct PendingRelease {
+        Form* form;
+        int depth;  // of the message that asked for it
+    };
+
     void NotifyInputChanged();
+    void MessageStarting() override;
+    void MessageDone() override;
+    void Housekeeping();
+    void CarryOutReleases();
+    platform::MsgAnswer Show(const platform::MessageRequest& request) override { return ShowMessageBox(request); }
 
     Backend& backend_;
-    Application* previous_ = nullptr;
+    // Destroyed last: the forms' destructors still reach the application.
+    platform::ScopedService<Application> current_;
+    platform::ScopedService<platform::MessageBoxes> boxes_;
+    DispatchListener* previousListener_ = nullptr;
+    int depth_ = 0;  // messages being dispatched, one inside the other
+    std::vector<PendingRelease> releases_;
     std::string title_;
     Form* mainForm_ = nullptr;
     std::vector<Form*> forms_;
     std::vector<std::unique_ptr<Form>> ownedForms_;
-    std::vector<Form*> modalStack_;
+    std::vector<Form*> modalStack_;  // nullptr: a message box
     bool terminated_ = false;
     int hintPause_ = 500;
     int hintHidePause_ = 2500;

@@ -33,20 +33,33 @@
 //   to controls, tracks enter/leave and asks for capture with FormPeer::SetCapture
 //   while a button is held. Native notifications (a button pressed, text edited,
 //   an item selected, focus moved) go to the control's Native* members.
-// - Keyboard: a character typed with Alt, or not taken by the focused control,
-//   goes to Form::DispatchDialogChar.
+// - Keyboard: Tab, Enter, Escape, the arrows and Space go to Form::DispatchKey of
+//   the active form, unless the focused control is a native one that handles the
+//   key itself (Space on buttons; what Control::WantsKey names; what the window
+//   system's control says it wants). A windowless control has the focus while the
+//   form's own window has it (Change::Focus on the form). A character typed with
+//   Alt, or not taken by the focused control, goes to Form::DispatchDialogChar.
+// - Ownership: a form in a modal run is owned by Form::Owner() (it stays above it
+//   and has no taskbar button of its own); Change::Modal tells the form's peer
+//   that a run began or ended.
+// - Message boxes: ShowMessageBox shows a standard box owned by the given form
+//   and waits for the answer, letting timers and posted messages run meanwhile.
 // - Closing: the window system's close request goes to Form::Close. A window
 //   moved or sized by the system (a drag, maximising) reports its new place with
 //   Form::NativePlaced; focus moved by the user goes to Form::NativeFocusChanged.
 // - Message loop: DispatchNext dispatches one pending message (input, paint, timer
-//   tick) and, when asked to, first waits for one. Sleep really waits on Windows;
-//   on the host it only moves the virtual clock.
+//   tick, posted task) and, when asked to, first waits for one. Every message a
+//   backend dispatches itself runs inside a DispatchScope, which tells the
+//   application (deferred releases, windows of new native controls). Sleep
+//   really waits on Windows; on the host it only moves the virtual clock.
 // - Timers: StartTimer makes Timer::Fire run about every interval milliseconds
 //   from the message loop until the returned peer is destroyed.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/MessageBoxes.h"
 #include "ui/Geometry.h"
 
 namespace vx::ui {
@@ -74,10 +87,11 @@ enum class Change {
     Picture,     // check boxes drawn with a picture
     Style,       // push-like look, default button, read-only, border style ...
     Appearance,  // repaint: owner-drawn state changed
-    Focus,       // Form::ActiveControl moved to this control
+    Focus,       // Form::ActiveControl moved to this control (forms: to a windowless control or none)
     WindowRegion, // forms
     ShowState,    // forms: normal, minimised, maximised
     Input,       // forms: AcceptsInput() changed
+    Modal,       // forms: a modal run began or ended (IsModal, Owner, GetModalResult)
 };
 
 enum class NativeKind { PushButton, OwnerDrawButton, CheckBox, RadioButton, Edit, ComboBox, SpinBox, Memo, ListBox };
@@ -108,9 +122,27 @@ public:
     virtual ~TimerPeer() = default;
 };
 
+// Told around every message a backend dispatches.
+class DispatchListener {
+public:
+    virtual void MessageStarting() = 0;
+    virtual void MessageDone() = 0;
+
+protected:
+    ~DispatchListener() = default;
+};
+
 class Backend {
 public:
     virtual ~Backend() = default;
+
+    // The application listens while it exists; returns the previous listener.
+    DispatchListener* SetDispatchListener(DispatchListener* listener)
+    {
+        DispatchListener* previous = listener_;
+        listener_ = listener;
+        return previous;
+    }
 
     virtual std::unique_ptr<FormPeer> CreateFormPeer(Form& form) = 0;
     virtual std::unique_ptr<ControlPeer> CreateControlPeer(NativeControl& control, FormPeer& form) = 0;
@@ -134,9 +166,40 @@ public:
     // chosen item's click.
     virtual MenuItem* TrackPopupMenu(PopupMenu& menu, Point screen) = 0;
 
-    // The application window's title (taskbar, running-copy search); on Windows it
-    // is also the caption of plain message boxes (platform SetPlainMessageCaption).
+    // The application window's title (taskbar, running-copy search).
     virtual void SetApplicationTitle(const std::string& title) = 0;
+
+    // The form whose window is active, or nullptr.
+    virtual Form* ActiveForm() = 0;
+    // A standard message box owned by owner (nullptr: none), with the caption the
+    // request has; returns the answer.
+    virtual platform::MsgAnswer ShowMessageBox(const platform::MessageRequest& request, Form* owner) = 0;
+    // Runs the task from the message loop, after the messages already queued.
+    virtual void Post(std::function<void()> task) = 0;
+
+protected:
+    // Brackets the dispatch of one message.
+    class DispatchScope {
+    public:
+        explicit DispatchScope(Backend& backend) : listener_(backend.listener_)
+        {
+            if (listener_)
+                listener_->MessageStarting();
+        }
+        ~DispatchScope()
+        {
+            if (listener_)
+                listener_->MessageDone();
+        }
+        DispatchScope(const DispatchScope&) = delete;
+        DispatchScope& operator=(const DispatchScope&) = delete;
+
+    private:
+        DispatchListener* listener_;
+    };
+
+private:
+    DispatchListener* listener_ = nullptr;
 };
 
 }  // namespace vx::ui

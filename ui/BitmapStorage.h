@@ -1,8 +1,8 @@
 #pragma once
 // The pixel memory behind a Bitmap and the canvas that draws on it. The default is
 // MemoryBitmapStorage (a plain buffer with the software renderer); the win32
-// backend installs a factory at start-up that makes DIB sections with a GDI canvas,
-// so programs draw text with the system's fonts.
+// backend installs a factory for its lifetime (platform::ScopedService) that makes
+// DIB sections with a GDI canvas, so programs draw text with the system's fonts.
 #include <cstdint>
 #include <memory>
 
@@ -24,10 +24,13 @@ public:
     virtual Canvas& GetCanvas() = 0;
 };
 
-using BitmapStorageFactory = std::unique_ptr<BitmapStorage> (*)(int width, int height);
+class BitmapStorageFactory {
+public:
+    virtual ~BitmapStorageFactory() = default;
+    virtual std::unique_ptr<BitmapStorage> Create(int width, int height) const = 0;
+};
 
-// Returns the previous factory; nullptr restores the memory storage.
-BitmapStorageFactory SetBitmapStorageFactory(BitmapStorageFactory factory);
+// Storage from the current factory.
 std::unique_ptr<BitmapStorage> CreateBitmapStorage(int width, int height);
 
 }  // namespace vx::ui

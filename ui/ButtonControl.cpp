@@ -4,12 +4,10 @@
 
 namespace vx::ui {
 
-void ButtonControl::SetDefault(bool isDefault)
+void ButtonControl::Click()
 {
-    if (isDefault == default_)
-        return;
-    default_ = isDefault;
-    Changed(Change::Style);
+    ApplyModalResult(*this);
+    NativeControl::Click();
 }
 
 bool ButtonControl::DialogChar(char c)

@@ -1,26 +1,26 @@
 #pragma once
-// What push buttons share: the default-button mark, the accelerator of the
-// caption and the click the window system reports.
+// What push buttons share: the button role (default, cancel, modal result), the
+// accelerator of the caption and the click the window system reports.
+#include "ui/ButtonRole.h"
 #include "ui/NativeControl.h"
 
 namespace vx::ui {
 
-class ButtonControl : public NativeControl {
+class ButtonControl : public NativeControl, public ButtonRole {
 public:
     using NativeControl::NativeControl;
-
-    // The default button of its form (shown with a heavier frame).
-    bool Default() const { return default_; }
-    void SetDefault(bool isDefault);
 
     // Called by a backend: the user pressed and released the button.
     void NativeClick() { Click(); }
 
 protected:
+    void Click() override;
     bool DialogChar(char c) override;
-
-private:
-    bool default_ = false;
+    // The default button is shown with a heavier frame.
+    void DefaultChanged() override { Changed(Change::Style); }
+    // Owner-drawn buttons show the focus themselves.
+    void FocusGained() override { Invalidate(); }
+    void FocusLost() override { Invalidate(); }
 };
 
 }  // namespace vx::ui

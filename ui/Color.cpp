@@ -2,15 +2,16 @@
 
 #include <array>
 
+#include "platform/CurrentService.h"
+
 namespace vx::ui {
 
 namespace {
 
-SysColorProvider& Provider()
-{
-    static SysColorProvider provider = nullptr;
-    return provider;
-}
+class ClassicColors : public SystemColors {
+public:
+    Color Get(SystemColor c) const override { return HostSysColor(c); }
+};
 
 }  // namespace
 
@@ -50,14 +51,7 @@ Color HostSysColor(SystemColor c)
 
 Color SysColor(SystemColor c)
 {
-    return Provider() ? Provider()(c) : HostSysColor(c);
-}
-
-SysColorProvider SetSysColorProvider(SysColorProvider provider)
-{
-    SysColorProvider previous = Provider();
-    Provider() = provider;
-    return previous;
+    return platform::CurrentService<SystemColors>::Get().Get(c);
 }
 
 Color ColorToRgb(Color c)
@@ -68,3 +62,14 @@ Color ColorToRgb(Color c)
 }
 
 }  // namespace vx::ui
+
+namespace vx::platform {
+
+template <>
+ui::SystemColors& DefaultService<ui::SystemColors>()
+{
+    static ui::ClassicColors colors;
+    return colors;
+}
+
+}  // namespace vx::platform

@@ -84,13 +84,17 @@ constexpr Color clWindowText = SysColorRef(SystemColor::WindowText);
 // The classic Windows scheme, used wherever no system supplies the colours.
 Color HostSysColor(SystemColor c);
 
-// The current value of a system colour: the provider's when one is installed
-// (the win32 backend installs GetSysColor at start-up), else HostSysColor.
-Color SysColor(SystemColor c);
+// Where system colours come from: the classic scheme unless another source is
+// installed (the win32 backend installs GetSysColor for its lifetime, with
+// platform::ScopedService).
+class SystemColors {
+public:
+    virtual ~SystemColors() = default;
+    virtual Color Get(SystemColor c) const = 0;
+};
 
-using SysColorProvider = Color (*)(SystemColor);
-// Returns the previous provider; nullptr restores the host values.
-SysColorProvider SetSysColorProvider(SysColorProvider provider);
+// The current value of a system colour.
+Color SysColor(SystemColor c);
 
 // A system colour reference becomes its current RGB value; other values pass unchanged.
 Color ColorToRgb(Color c);

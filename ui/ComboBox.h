@@ -16,6 +16,8 @@ class ComboBox : public NativeControl {
 public:
     explicit ComboBox(Control* parent = nullptr);
     NativeKind Kind() const override { return NativeKind::ComboBox; }
+    // The arrows work inside it.
+    bool WantsKey(Key key) const override { return IsArrow(key); }
 
     std::function<void()> OnChange;
 

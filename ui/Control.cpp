@@ -1,6 +1,7 @@
 #include "ui/Control.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "ui/Form.h"
 
@@ -16,8 +17,8 @@ const Font& DefaultFont()
 
 }  // namespace
 
-// No virtual calls here either: a native control's window comes when its form
-// is next shown (Form::Show adopts every control without one).
+// No virtual calls here either: a native control's window comes later (see
+// NativeControl).
 Control::Control(Control* parent) : parent_(parent)
 {
     if (parent_)
@@ -35,6 +36,32 @@ Control::~Control()
     }
     for (Control* child : children_)
         child->parent_ = nullptr;
+}
+
+namespace {
+
+// Any control of the subtree but one with this name.
+bool NameTaken(Control& root, std::string_view name, const Control& except)
+{
+    if (&root != &except && root.Name() == name)
+        return true;
+    for (Control* child : root.Children()) {
+        if (NameTaken(*child, name, except))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void Control::SetName(std::string name)
+{
+    if (name == name_)
+        return;
+    Form* form = OwningForm();
+    if (!name.empty() && form && NameTaken(*form, name, *this))
+        throw std::logic_error("Two controls named " + name + " on one form");
+    name_ = std::move(name);
 }
 
 Control* Control::FindControl(std::string_view name)
@@ -202,6 +229,35 @@ bool Control::Focused() const
     return form && form->ActiveControl() == this;
 }
 
+bool Control::ShowsFocus() const
+{
+    const Form* form = OwningForm();
+    return form && form->ActiveControl() == this && form->FocusCues();
+}
+
+bool Control::CanFocus() const
+{
+    return TakesFocus() && IsShowing() && IsEnabledInTree();
+}
+
+int Control::TabOrder() const
+{
+    if (!parent_)
+        return 0;
+    const auto& list = parent_->tabList_;
+    return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void Control::SetTabOrder(int order)
+{
+    if (!parent_)
+        return;
+    auto& list = parent_->tabList_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    const int last = static_cast<int>(list.size());
+    list.insert(list.begin() + std::clamp(order, 0, last), this);
+}
+
 void Control::Invalidate()
 {
     if (IsNative())
@@ -287,6 +343,23 @@ bool Control::DialogChar(char)
 
 void Control::FocusLost() {}
 
+void Control::FocusGained() {}
+
+bool Control::TakesFocus() const
+{
+    return false;
+}
+
+bool Control::WantsKey(Key) const
+{
+    return false;
+}
+
+bool Control::KeyDown(Key, ShiftState)
+{
+    return false;
+}
+
 void Control::InvalidateInForm(const Rect& area)
 {
     Form* form = OwningForm();
@@ -297,11 +370,13 @@ void Control::InvalidateInForm(const Rect& area)
 void Control::AddChild(Control& child)
 {
     children_.push_back(&child);
+    tabList_.push_back(&child);
 }
 
 void Control::RemoveChild(Control& child)
 {
     children_.erase(std::remove(children_.begin(), children_.end(), &child), children_.end());
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), &child), tabList_.end());
 }
 
 void Control::NotifyDescendants(Change change)

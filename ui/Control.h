@@ -34,7 +34,9 @@ public:
     std::function<void()> OnMouseLeave;
 
     const std::string& Name() const { return name_; }
-    void SetName(std::string name) { name_ = std::move(name); }
+    // Within one form a name is unique: throws std::logic_error when another
+    // control of the form has it.
+    void SetName(std::string name);
     // The control of this name in this control's subtree (itself included), or nullptr.
     Control* FindControl(std::string_view name);
 
@@ -91,6 +93,20 @@ public:
 
     void SetFocus();
     bool Focused() const;
+    // Focused, and its form shows focus cues (the keyboard has been used there).
+    bool ShowsFocus() const;
+    // Whether the control can have the keyboard focus now: its kind takes it
+    // (native controls, skinned buttons) and it is showing and enabled.
+    bool CanFocus() const;
+    // Tab stops at the control (off for windowless controls, on for the others).
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool stop) { tabStop_ = stop; }
+    // The control's place in its parent's tab order, from 0; by default the order
+    // of creation. Setting it moves the control there and the others along.
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    // The children in tab order.
+    const std::vector<Control*>& TabList() const { return tabList_; }
 
     // Marks the control's area for repainting.
     void Invalidate();
@@ -107,6 +123,12 @@ public:
     // release inside them; others decide themselves.
     bool WantsClickOnRelease() const { return clickOnRelease_; }
     void HandleFocusLost() { FocusLost(); }
+    void HandleFocusGained() { FocusGained(); }
+    // Whether the focused control handles this key itself (a list its arrows, a
+    // memo Enter), so that the form does not move the focus or press a button.
+    virtual bool WantsKey(Key key) const;
+    // A key for the focused windowless control; returns whether it was handled.
+    bool HandleKey(Key key, ShiftState shift) { return KeyDown(key, shift); }
 
 protected:
     virtual void MouseDown(MouseButton button, ShiftState shift, Point pos);
@@ -118,6 +140,10 @@ protected:
     // Returns whether the character was this control's accelerator and was handled.
     virtual bool DialogChar(char c);
     virtual void FocusLost();
+    virtual void FocusGained();
+    // The kind of control takes the keyboard focus.
+    virtual bool TakesFocus() const;
+    virtual bool KeyDown(Key key, ShiftState shift);
 
     // A property changed: a native control tells its peer, a windowless one repaints.
     virtual void Changed(Change change) = 0;
@@ -134,7 +160,8 @@ private:
 
     std::string name_;
     Control* parent_ = nullptr;
-    std::vector<Control*> children_;
+    std::vector<Control*> children_;  // in z-order
+    std::vector<Control*> tabList_;
     Rect bounds_;
     bool visible_ = true;
     bool enabled_ = true;
@@ -144,6 +171,7 @@ private:
     std::string hint_;
     std::optional<bool> showHint_;
     bool clickOnRelease_ = false;
+    bool tabStop_ = false;
 };
 
 }  // namespace vx::ui

@@ -12,6 +12,8 @@ class Edit : public NativeControl {
 public:
     explicit Edit(Control* parent = nullptr);
     NativeKind Kind() const override { return NativeKind::Edit; }
+    // The arrows work inside it.
+    bool WantsKey(Key key) const override { return IsArrow(key); }
 
     std::function<void()> OnChange;
 

@@ -1,6 +1,9 @@
 #include "ui/Form.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "ui/Application.h"
 #include "ui/Canvas.h"
@@ -106,38 +109,63 @@ ModalResult Form::ShowModal()
         throw std::logic_error("Cannot make a visible window modal: " + Name());
     if (!app_)
         throw std::logic_error("No application for a modal run: " + Name());
-    // Restores the modal state whatever ends the run.
+    Application& app = *app_;
+    const LifeWatch alive = Life();
+    // Ends the run whatever ends it, unless the form went with it.
     struct ModalScope {
         Form& form;
-        explicit ModalScope(Form& f) : form(f)
-        {
-            form.modal_ = true;
-            form.app_->BeginModal(form);
-        }
+        const LifeWatch& alive;
         ~ModalScope()
         {
-            form.modal_ = false;
-            if (form.app_)
-                form.app_->EndModal(form);
-            form.Hide();
+            if (alive.Alive())
+                form.EndModalRun();
         }
-        ModalScope(const ModalScope&) = delete;
-        ModalScope& operator=(const ModalScope&) = delete;
     };
     modalResult_ = ModalResult::None;
-    ModalScope scope(*this);
+    BeginModalRun();
+    ModalScope scope{*this, alive};
     Show();
     for (;;) {
-        if (app_->Terminated()) {
+        if (!alive.Alive())
+            return ModalResult::Cancel;
+        if (app.Terminated()) {
             modalResult_ = ModalResult::Cancel;
             break;
         }
         if (modalResult_ != ModalResult::None && CloseQuery())
             break;
-        if (modalResult_ == ModalResult::None)
-            app_->HandleMessage();
+        if (alive.Alive() && modalResult_ == ModalResult::None)
+            app.HandleMessage();
     }
     return modalResult_;
+}
+
+void Form::BeginModalRun()
+{
+    Form* active = app_->ActiveForm();
+    owner_ = active == this ? nullptr : active;
+    modal_ = true;
+    Changed(Change::Modal);
+    app_->BeginModal(*this);
+}
+
+// Hidden first, then the owner goes: a window that loses its owner while shown
+// would get a taskbar button for a moment.
+void Form::EndModalRun()
+{
+    modal_ = false;
+    if (app_)
+        app_->EndModal(*this);
+    Hide();
+    owner_ = nullptr;
+    Changed(Change::Modal);
+}
+
+void Form::Release()
+{
+    if (!app_)
+        throw std::logic_error("No application to release the form " + Name());
+    app_->Release(*this);
 }
 
 bool Form::CloseQuery()
@@ -174,8 +202,12 @@ void Form::SetActiveControl(Control* control)
     if (control == activeControl_)
         return;
     NativeFocusChanged(control);
+    if (!peer_ || activeControl_ != control)
+        return;
     if (control && control->IsNative())
         static_cast<NativeControl*>(control)->SyncPeer(Change::Focus);
+    else
+        peer_->Update(Change::Focus);  // the form's own window holds the focus
 }
 
 void Form::NativeFocusChanged(Control* control)
@@ -186,14 +218,15 @@ void Form::NativeFocusChanged(Control* control)
     activeControl_ = control;
     if (old)
         old->HandleFocusLost();
+    if (control && activeControl_ == control)
+        control->HandleFocusGained();
 }
 
 bool Form::AcceptsInput() const
 {
     if (!app_ || !Enabled() || inputTransparent_)
         return false;
-    const Form* top = app_->TopModal();
-    return !top || top == this;
+    return !app_->ModalRunning() || app_->TopModal() == this;
 }
 
 void Form::DoCreate()
@@ -244,6 +277,7 @@ void Form::AdoptSubtree(Control& subtree)
 void Form::ForgetSubtree(Control& subtree)
 {
     mouse_.Forget(subtree);
+    std::erase_if(queued_, [&](NativeControl* c) { return InSubtree(c, subtree); });
     if (app_)
         app_->ControlGone(subtree);
     if (InSubtree(activeControl_, subtree))
@@ -282,12 +316,16 @@ void Form::Changed(Change change)
         peer_->Update(change);
     if (change != Change::Visible)
         return;
-    if (Visible()) {
-        if (OnShow)
-            OnShow();
-    } else if (shownOnce_ && OnHide) {
-        OnHide();
+    if (!Visible()) {
+        if (shownOnce_ && OnHide)
+            OnHide();
+        return;
     }
+    const LifeWatch alive = Life();
+    if (OnShow)
+        OnShow();
+    if (alive.Alive() && Visible())
+        FocusFirst();
 }
 
 void Form::CreatePeers()
@@ -296,8 +334,27 @@ void Form::CreatePeers()
         return;
     if (!peer_)
         peer_ = app_->GetBackend().CreateFormPeer(*this);
+    queued_.clear();
     for (Control* child : Children())
         AdoptSubtree(*child);
+}
+
+void Form::QueueNative(NativeControl& control)
+{
+    queued_.push_back(&control);
+}
+
+void Form::AttachQueued()
+{
+    if (!peer_ || !app_ || queued_.empty())
+        return;
+    std::vector<NativeControl*> queued;
+    queued.swap(queued_);
+    for (NativeControl* control : queued) {
+        control->AttachPeer(app_->GetBackend(), *peer_);
+        if (control == activeControl_)
+            control->SyncPeer(Change::Focus);
+    }
 }
 
 void Form::ApplyShowPosition()

@@ -1,17 +1,30 @@
 #pragma once
 // A top-level window whose components are its fields. Left and Top are the
-// window's screen position; Width and Height are its client size. The first form
-// created in an application is its main form: closing it ends the program.
+// window's screen position; Width and Height are its client size, laid out in
+// pixels and never scaled. The first form created in an application is its main
+// form: closing it ends the program.
 //
 // Create forms with MakeForm (or Application::CreateForm), which runs OnCreate once
-// the derived form is complete, as Delphi does after loading a form.
+// the derived form is complete, as Delphi does after loading a form. A form may be
+// destroyed from its own event handlers; Release does it once the handler has
+// returned.
+//
+// Keyboard: DispatchKey moves the focus with Tab and Shift+Tab through the
+// showing, enabled controls whose TabStop is set, in tab order (a radio group is
+// one stop: its checked button), moves within a radio group with the arrows, and
+// presses the focused button or else the Default button with Enter and the
+// Cancel button with Escape. A shown form without a focused control focuses its
+// first tab stop. As from Windows 2000 on, controls show the focus only once the
+// keyboard has been used in the form (FocusCues).
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "ui/Control.h"
+#include "ui/LifeToken.h"
 #include "ui/ModalResult.h"
 #include "ui/MouseRouter.h"
 #include "ui/Region.h"
@@ -60,11 +73,6 @@ public:
     void SetTitleButtons(bool shown);
     WindowState GetWindowState() const { return windowState_; }
     void SetWindowState(WindowState state);
-    // Layout settings of the designer; stored, no scaling is done.
-    int PixelsPerInch() const { return pixelsPerInch_; }
-    void SetPixelsPerInch(int ppi) { pixelsPerInch_ = ppi; }
-    bool Scaled() const { return scaled_; }
-    void SetScaled(bool scaled) { scaled_ = scaled; }
 
     // The window's outline in client coordinates; nullopt: the whole rectangle.
     const std::optional<Region>& WindowRegion() const { return region_; }
@@ -72,8 +80,9 @@ public:
 
     void Show();
     void Hide() { SetVisible(false); }
-    // Shows the form and runs messages until ModalResult is set, the form is
-    // closed or the application terminates (then the result is Cancel).
+    // Shows the form, owned by the form that was active, and runs messages until
+    // ModalResult is set, the form is closed or the application terminates (then
+    // the result is Cancel). A form destroyed during its own run ends it with Cancel.
     ModalResult ShowModal();
     // Modal: ends the run with Cancel. Otherwise hides the form (OnClose may keep
     // it); closing the main form terminates the application.
@@ -81,9 +90,23 @@ public:
     bool IsModal() const { return modal_; }
     ModalResult GetModalResult() const { return modalResult_; }
     void SetModalResult(ModalResult result) { modalResult_ = result; }
+    // During a modal run, the form that was active when it began (its window stays
+    // above the owner's); nullptr otherwise.
+    Form* Owner() const { return owner_; }
+    // Destroys the form once the event being handled has returned (a modal form
+    // first ends its run with Cancel). The form must belong to the application
+    // (Application::CreateForm or Adopt); throws std::logic_error otherwise.
+    void Release();
 
     Control* ActiveControl() const { return activeControl_; }
+    // Gives the control the focus (nullptr: the form itself).
     void SetActiveControl(Control* control);
+    // Tab and Shift+Tab.
+    void SelectNext(bool forward);
+    // Whether controls show the focus: the keyboard has been used in the form.
+    bool FocusCues() const { return focusCues_; }
+    // A key reached the form or its focused control.
+    void KeyboardUsed();
 
     // False while another form runs modally.
     bool AcceptsInput() const;
@@ -99,7 +122,14 @@ public:
     void PaintClient(Canvas& canvas, NativePainter* natives = nullptr);
     void DispatchMouse(const MouseEvent& event) { mouse_.Dispatch(event); }
     MouseRouter& Mouse() { return mouse_; }
-    bool DispatchDialogChar(char c) { return HandleDialogChar(c); }
+    bool DispatchDialogChar(char c)
+    {
+        KeyboardUsed();
+        return HandleDialogChar(c);
+    }
+    // A key pressed while the form is active and the focused control does not
+    // handle it itself (see WantsKey); returns whether the form used it.
+    bool DispatchKey(Key key, ShiftState shift = {});
     // The window system moved or sized the window (a drag, maximising): the new
     // screen position and client size.
     void NativePlaced(const Rect& bounds);
@@ -108,6 +138,11 @@ public:
     // Controls join and leave the form.
     void AdoptSubtree(Control& subtree);
     void ForgetSubtree(Control& subtree);
+    // A native control made on the shown form gets its window from AttachQueued,
+    // which the message loop calls before each message.
+    void QueueNative(NativeControl& control);
+    void AttachQueued();
+    LifeWatch Life() const { return life_.Watch(); }
     void InputChanged();
     // The pointer moved onto another control (nullptr: off the window), a button went down.
     void HoverChanged(Control* control);
@@ -129,6 +164,11 @@ private:
     void CreatePeers();
     void ApplyShowPosition();
     bool CloseQuery();
+    void BeginModalRun();
+    void EndModalRun();
+    void FocusFirst();
+    bool MoveInGroup(bool forward);
+    bool Press(Control* button);
 
     Application* app_ = nullptr;
     std::unique_ptr<FormPeer> peer_;
@@ -137,15 +177,17 @@ private:
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     bool titleButtons_ = true;
     WindowState windowState_ = WindowState::Normal;
-    int pixelsPerInch_ = ScreenPixelsPerInch;
-    bool scaled_ = true;
     std::optional<Region> region_;
     bool shownOnce_ = false;
     bool placedNatively_ = false;
     bool inputTransparent_ = false;
     bool modal_ = false;
     ModalResult modalResult_ = ModalResult::None;
+    Form* owner_ = nullptr;
+    bool focusCues_ = false;
     Control* activeControl_ = nullptr;
+    std::vector<NativeControl*> queued_;
+    LifeToken life_;
 };
 
 // Makes a form and runs its OnCreate.

@@ -1,6 +1,7 @@
 #pragma once
 // Mouse input as controls see it: which button, which keys and buttons are held,
-// and where, in the receiving control's own coordinates.
+// and where, in the receiving control's own coordinates; and the keys that move
+// the focus and press buttons.
 #include "ui/Geometry.h"
 
 namespace vx::ui {
@@ -31,5 +32,16 @@ struct MouseEvent {
     ShiftState shift;
     Point pos;
 };
+
+// The keys of the keyboard interface: Tab and Shift+Tab move the focus, the arrows
+// move it within a radio group (and work inside lists, drop-downs, spin boxes and
+// texts), Enter and Escape press the default and the cancel button, Space the
+// focused button.
+enum class Key { Tab, Enter, Escape, Space, Left, Right, Up, Down };
+
+constexpr bool IsArrow(Key key)
+{
+    return key == Key::Left || key == Key::Right || key == Key::Up || key == Key::Down;
+}
 
 }  // namespace vx::ui

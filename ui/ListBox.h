@@ -12,6 +12,8 @@ class ListBox : public NativeControl {
 public:
     explicit ListBox(Control* parent = nullptr);
     NativeKind Kind() const override { return NativeKind::ListBox; }
+    // The arrows work inside it.
+    bool WantsKey(Key key) const override { return IsArrow(key); }
 
     const std::vector<std::string>& Items() const { return items_; }
     void SetItems(std::vector<std::string> items);

@@ -7,11 +7,30 @@ Memo::Memo(Control* parent) : NativeControl(parent)
     SetColor(clWindow);
 }
 
+bool Memo::WantsKey(Key key) const
+{
+    return IsArrow(key) || (key == Key::Enter && !readOnly_);
+}
+
 void Memo::SetLines(std::vector<std::string> lines)
 {
+    if (lines == lines_)
+        return;
     lines_ = std::move(lines);
     topLine_ = 0;
     Changed(Change::Text);
+    if (OnChange)
+        OnChange();
+}
+
+void Memo::NativeTextChanged(const std::string& text)
+{
+    std::vector<std::string> lines = SplitLines(text);
+    if (lines == lines_ || readOnly_)
+        return;
+    lines_ = std::move(lines);
+    if (OnChange)
+        OnChange();
 }
 
 std::string Memo::Text() const
@@ -23,6 +42,11 @@ std::string Memo::Text() const
 }
 
 void Memo::SetText(const std::string& text)
+{
+    SetLines(SplitLines(text));
+}
+
+std::vector<std::string> Memo::SplitLines(const std::string& text)
 {
     std::vector<std::string> lines;
     std::string line;
@@ -39,7 +63,7 @@ void Memo::SetText(const std::string& text)
     }
     if (!line.empty())
         lines.push_back(std::move(line));
-    SetLines(std::move(lines));
+    return lines;
 }
 
 void Memo::SetStyle(bool& flag, bool value)

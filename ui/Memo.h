@@ -1,5 +1,7 @@
 #pragma once
 // A multi-line text box, usually read-only, with an optional vertical scroll bar.
+// OnChange runs after every change of the text, typed or set by program code.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,10 @@ class Memo : public NativeControl {
 public:
     explicit Memo(Control* parent = nullptr);
     NativeKind Kind() const override { return NativeKind::Memo; }
+    // The arrows move the caret, and Enter starts a new line unless read-only.
+    bool WantsKey(Key key) const override;
+
+    std::function<void()> OnChange;
 
     const std::vector<std::string>& Lines() const { return lines_; }
     void SetLines(std::vector<std::string> lines);
@@ -29,11 +35,13 @@ public:
 
     // The first line shown.
     int TopLine() const { return topLine_; }
-    // Called by a backend: the user scrolled.
+    // Called by a backend: the user scrolled, or edited the text.
     void NativeScrolled(int topLine) { topLine_ = topLine < 0 ? 0 : topLine; }
+    void NativeTextChanged(const std::string& text);
 
 private:
     void SetStyle(bool& flag, bool value);
+    static std::vector<std::string> SplitLines(const std::string& text);
 
     std::vector<std::string> lines_;
     bool readOnly_ = false;

@@ -2,15 +2,19 @@
 
 #include <algorithm>
 
+#include "platform/CurrentService.h"
+
 namespace vx::ui {
 
 namespace {
 
-BitmapStorageFactory& Factory()
-{
-    static BitmapStorageFactory factory = nullptr;
-    return factory;
-}
+class MemoryStorageFactory : public BitmapStorageFactory {
+public:
+    std::unique_ptr<BitmapStorage> Create(int width, int height) const override
+    {
+        return std::make_unique<MemoryBitmapStorage>(width, height);
+    }
+};
 
 }  // namespace
 
@@ -28,18 +32,20 @@ void MemoryBitmapStorage::Reallocate(int width, int height)
     pixels_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0);
 }
 
-BitmapStorageFactory SetBitmapStorageFactory(BitmapStorageFactory factory)
-{
-    BitmapStorageFactory previous = Factory();
-    Factory() = factory;
-    return previous;
-}
-
 std::unique_ptr<BitmapStorage> CreateBitmapStorage(int width, int height)
 {
-    if (Factory())
-        return Factory()(width, height);
-    return std::make_unique<MemoryBitmapStorage>(width, height);
+    return platform::CurrentService<BitmapStorageFactory>::Get().Create(width, height);
 }
 
 }  // namespace vx::ui
+
+namespace vx::platform {
+
+template <>
+ui::BitmapStorageFactory& DefaultService<ui::BitmapStorageFactory>()
+{
+    static ui::MemoryStorageFactory factory;
+    return factory;
+}
+
+}  // namespace vx::platform

@@ -1,6 +1,7 @@
 #include "ui/MouseRouter.h"
 
 #include "ui/Form.h"
+#include "ui/LifeToken.h"
 
 namespace vx::ui {
 
@@ -59,6 +60,7 @@ Control* MouseRouter::TargetAt(Point inForm)
     return capture_ ? capture_ : ControlAt(inForm);
 }
 
+// Every step may run a handler that destroys the form, and this router with it.
 void MouseRouter::Dispatch(const MouseEvent& event)
 {
     if (event.action == MouseAction::Leave) {
@@ -67,7 +69,10 @@ void MouseRouter::Dispatch(const MouseEvent& event)
     }
     if (event.action == MouseAction::Enter)
         return;
+    const LifeWatch alive = form_.Life();
     SetHover(ControlAt(event.pos));
+    if (!alive.Alive())
+        return;
     Control* target = TargetAt(event.pos);
     switch (event.action) {
     case MouseAction::Down: Press(*target, event); break;
@@ -78,15 +83,22 @@ void MouseRouter::Dispatch(const MouseEvent& event)
 
 void MouseRouter::Press(Control& target, const MouseEvent& event)
 {
+    const LifeWatch alive = form_.Life();
     form_.ButtonPressed();
     if (!capture_) {
         capture_ = &target;
         if (form_.Peer())
             form_.Peer()->SetCapture(true);
     }
-    if (event.button == MouseButton::Left)
+    if (event.button == MouseButton::Left) {
         pressed_ = &target;
-    Deliver(target, event);
+        // A windowless button takes the focus when pressed, as a native one does.
+        if (!target.IsNative() && target.CanFocus())
+            form_.SetActiveControl(&target);
+    }
+    // The focus change may have run handlers; Forget clears pressed_ if the target went.
+    if (alive.Alive() && (event.button != MouseButton::Left || pressed_ == &target))
+        Deliver(target, event);
 }
 
 void MouseRouter::Release(Control& target, const MouseEvent& event)
@@ -101,12 +113,15 @@ void MouseRouter::Release(Control& target, const MouseEvent& event)
         if (form_.Peer())
             form_.Peer()->SetCapture(false);
     }
-    // Delphi's order: the click first, then the release.
+    // Delphi's order: the click first, then the release. The click handler may
+    // destroy the target (Forget then clears dispatching_) or the whole form.
     Control* alive = &target;
-    // The click handler may destroy the target; Forget then clears dispatching_.
     if (click) {
+        const LifeWatch formAlive = form_.Life();
         dispatching_ = alive;
         target.HandleClick();
+        if (!formAlive.Alive())
+            return;
         alive = dispatching_;
         dispatching_ = nullptr;
     }
@@ -123,12 +138,13 @@ void MouseRouter::SetHover(Control* control)
 {
     if (control == hover_)
         return;
+    const LifeWatch alive = form_.Life();
     Control* old = hover_;
     hover_ = control;
     form_.HoverChanged(hover_);
     if (old)
         old->HandleMouse({MouseAction::Leave, MouseButton::Left, {}, {}});
-    if (hover_)
+    if (alive.Alive() && hover_)
         hover_->HandleMouse({MouseAction::Enter, MouseButton::Left, {}, {}});
 }
 

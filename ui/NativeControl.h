@@ -3,7 +3,8 @@
 // button, an edit box, a list ...). The portable object holds the state; its
 // peer mirrors every change, and the backend reports the user's actions through
 // the Native* members of the derived classes. The window is made when the form
-// is shown, or when the control is given a parent on a shown form.
+// is shown, when the control is given a parent on a shown form, and for a control
+// made on a shown form, on the next turn of the message loop.
 #include <memory>
 
 #include "ui/Control.h"
@@ -12,7 +13,7 @@ namespace vx::ui {
 
 class NativeControl : public Control {
 public:
-    explicit NativeControl(Control* parent = nullptr) : Control(parent) {}
+    explicit NativeControl(Control* parent = nullptr);
     ~NativeControl() override;
 
     virtual NativeKind Kind() const = 0;
@@ -26,6 +27,7 @@ public:
 
 protected:
     void Changed(Change change) override { SyncPeer(change); }
+    bool TakesFocus() const override { return true; }
 
 private:
     std::unique_ptr<ControlPeer> peer_;

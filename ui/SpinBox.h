@@ -13,6 +13,8 @@ class SpinBox : public NativeControl {
 public:
     explicit SpinBox(Control* parent = nullptr);
     NativeKind Kind() const override { return NativeKind::SpinBox; }
+    // The arrows work inside it.
+    bool WantsKey(Key key) const override { return IsArrow(key); }
 
     int MinValue() const { return min_; }
     int MaxValue() const { return max_; }

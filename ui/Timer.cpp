@@ -4,10 +4,7 @@
 
 namespace vx::ui {
 
-Timer::~Timer()
-{
-    *alive_ = false;
-}
+Timer::~Timer() = default;
 
 void Timer::SetInterval(unsigned ms)
 {
@@ -30,14 +27,14 @@ void Timer::Fire()
     if (inHandler_ || !enabled_ || !OnTimer)
         return;
     inHandler_ = true;
-    const std::shared_ptr<bool> alive = alive_;
+    const LifeWatch alive = life_.Watch();
     const std::function<void()> handler = OnTimer;  // the handler may replace OnTimer
     struct Reset {
         Timer& timer;
-        const std::shared_ptr<bool>& alive;
+        const LifeWatch& alive;
         ~Reset()
         {
-            if (*alive)
+            if (alive.Alive())
                 timer.inHandler_ = false;
         }
     } reset{*this, alive};

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/Backend.h"
+#include "ui/LifeToken.h"
 
 namespace vx::ui {
 
@@ -37,9 +38,8 @@ private:
     unsigned interval_ = 1000;
     bool enabled_ = false;
     bool inHandler_ = false;
-    // Cleared when the timer goes, so a handler may destroy its own timer.
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::unique_ptr<TimerPeer> peer_;
+    LifeToken life_;  // a handler may destroy its own timer
 };
 
 }  // namespace vx::ui

@@ -3,6 +3,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "platform/CurrentService.h"
 #include "ui/Application.h"
 #include "widgets/AHMNewHint.h"
 
@@ -10,30 +11,26 @@ namespace vx::widgets {
 
 namespace {
 
-TAHMHint*& Current()
-{
-    static TAHMHint* current = nullptr;
-    return current;
-}
+using InstalledHint = platform::CurrentService<TAHMHint>;
 
 }  // namespace
 
 TAHMHint::TAHMHint()
 {
-    if (Current())
+    if (InstalledHint::Installed())
         throw std::logic_error("You can have one and ONLY ONE\nTAHMHint Component\n in a project and it must be on the Mainform");
-    Current() = this;
+    InstalledHint::Replace(this);
     Install();
 }
 
 TAHMHint::~TAHMHint()
 {
-    Current() = nullptr;
+    InstalledHint::Replace(nullptr);
 }
 
 TAHMHint* TAHMHint::Instance()
 {
-    return Current();
+    return InstalledHint::Installed();
 }
 
 void TAHMHint::Install()

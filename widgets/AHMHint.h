@@ -35,6 +35,8 @@ public:
     void SetShadow(bool on) { shadow_ = on; }
     TAHMDirection HintDirection() const { return direction_; }
     void SetHintDirection(TAHMDirection d) { direction_ = d; }
+    // The transparency key of the bubble's drawing: it marks the inside of the
+    // bubble and is never seen, so it must not occur on the screen under a hint.
     ui::Color UnUsedHintColor() const { return unusedColor_; }
     void SetUnUsedHintColor(ui::Color c) { unusedColor_ = c; }
     ui::Color HintShadowColor() const { return shadowColor_; }

@@ -11,7 +11,7 @@ namespace vx::widgets {
 using ui::Point;
 using ui::Rect;
 
-TAHMRoundButton::TAHMRoundButton(ui::Control* parent) : GraphicControl(parent)
+TAHMRoundButton::TAHMRoundButton(ui::Control* parent) : GraphicButton(parent)
 {
     SetClickOnRelease(false);
     SetBounds(0, 0, 25, 25);
@@ -64,6 +64,9 @@ void TAHMRoundButton::Paint(ui::Canvas& canvas)
     PaintRim(canvas);
     const int x = RoundHalfEven(W - glyph_.CellWidth(), 2), y = RoundHalfEven(H - glyph_.CellHeight(), 2) - 1;
     glyph_.Draw(canvas, x, y, Enabled(), pressed_);
+    // Inside the circle: the corners of a square of side W * 0.6 stay within it.
+    const int inset = W / 5;
+    PaintFocus(canvas, {inset, inset, W - inset, H - inset}, ui::clBlack);
 }
 
 void TAHMRoundButton::PaintRim(ui::Canvas& canvas) const
@@ -87,7 +90,7 @@ void TAHMRoundButton::SetPressed(bool pressed)
 
 void TAHMRoundButton::MouseDown(ui::MouseButton button, ui::ShiftState shift, Point pos)
 {
-    GraphicControl::MouseDown(button, shift, pos);
+    GraphicButton::MouseDown(button, shift, pos);
     if (Enabled() && Inside(pos.x, pos.y))
         SetPressed(true);
     tracking_ = true;
@@ -95,14 +98,14 @@ void TAHMRoundButton::MouseDown(ui::MouseButton button, ui::ShiftState shift, Po
 
 void TAHMRoundButton::MouseMove(ui::ShiftState shift, Point pos)
 {
-    GraphicControl::MouseMove(shift, pos);
+    GraphicButton::MouseMove(shift, pos);
     if (tracking_)
         SetPressed(Inside(pos.x, pos.y));
 }
 
 void TAHMRoundButton::MouseUp(ui::MouseButton button, ui::ShiftState shift, Point pos)
 {
-    GraphicControl::MouseUp(button, shift, pos);
+    GraphicButton::MouseUp(button, shift, pos);
     const bool click = Enabled() && Inside(pos.x, pos.y);
     tracking_ = false;
     // Also after a release outside without a move in between: the rim must not stay sunk.

@@ -1,7 +1,7 @@
 #pragma once
 // A small circular button filled with a background gradient, with a raised or
 // sunken rim and an optional glyph in its centre.
-#include "ui/GraphicControl.h"
+#include "ui/GraphicButton.h"
 #include "widgets/AHMBackground.h"
 #include "widgets/AHMGlyph.h"
 
@@ -9,7 +9,7 @@ namespace vx::widgets {
 
 enum class TAHMButtonType { btNormal, btInset };
 
-class TAHMRoundButton : public ui::GraphicControl {
+class TAHMRoundButton : public ui::GraphicButton {
 public:
     explicit TAHMRoundButton(ui::Control* parent = nullptr);
 

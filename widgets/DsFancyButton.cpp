@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/CurrentService.h"
 #include "ui/Accelerator.h"
 #include "ui/Canvas.h"
 #include "widgets/ColorShading.h"
@@ -13,12 +14,9 @@ using ui::Region;
 
 namespace {
 
-// Shared by every button of this kind: whether the last press with a button
-// other than the right one landed inside a button's shape.
 bool& PressLandedInside()
 {
-    static bool inside = false;
-    return inside;
+    return platform::CurrentService<FancyButtonPress>::Get().landedInside;
 }
 
 Region RoundedOrPlain(int c, int i, int w, int h, int r)
@@ -30,7 +28,7 @@ Region RoundedOrPlain(int c, int i, int w, int h, int r)
 
 }  // namespace
 
-TDsFancyButton::TDsFancyButton(ui::Control* parent) : GraphicControl(parent)
+TDsFancyButton::TDsFancyButton(ui::Control* parent) : GraphicButton(parent)
 {
     SetBounds(0, 0, 78, 46);
 }
@@ -88,6 +86,8 @@ void TDsFancyButton::Paint(ui::Canvas& canvas)
     for (int i = 0; i < rings; ++i)
         canvas.FrameRegion(RingRegion(i), BevelRingColor(frameColor_, buttonColor_, i, rings), 1, 1);
     PaintCaption(canvas);
+    const int inset = std::min(frameWidth_, std::min(Width(), Height()) / 3);
+    PaintFocus(canvas, ClientRect().Inflated(-inset, -inset), Enabled() ? GetFont().color : disabledFontColor_);
     if (Width() > MaxSide || Height() > MaxSide)
         SetBounds(Left(), Top(), std::min(Width(), MaxSide), std::min(Height(), MaxSide));
 }
@@ -130,7 +130,7 @@ void TDsFancyButton::MouseDown(ui::MouseButton button, ui::ShiftState shift, ui:
         if (PressLandedInside())
             SetPressed(true);
     }
-    GraphicControl::MouseDown(button, shift, pos);
+    GraphicButton::MouseDown(button, shift, pos);
 }
 
 void TDsFancyButton::MouseUp(ui::MouseButton button, ui::ShiftState shift, ui::Point pos)
@@ -140,7 +140,7 @@ void TDsFancyButton::MouseUp(ui::MouseButton button, ui::ShiftState shift, ui::P
         if (PressLandedInside())
             SetPressed(false);
     }
-    GraphicControl::MouseUp(button, shift, pos);
+    GraphicButton::MouseUp(button, shift, pos);
 }
 
 void TDsFancyButton::Click()
@@ -150,7 +150,7 @@ void TDsFancyButton::Click()
         return;
     pressed_ = false;
     Repaint();
-    GraphicControl::Click();
+    GraphicButton::Click();
 }
 
 bool TDsFancyButton::DialogChar(char c)
@@ -162,3 +162,14 @@ bool TDsFancyButton::DialogChar(char c)
 }
 
 }  // namespace vx::widgets
+
+namespace vx::platform {
+
+template <>
+widgets::FancyButtonPress& DefaultService<widgets::FancyButtonPress>()
+{
+    static widgets::FancyButtonPress press;
+    return press;
+}
+
+}  // namespace vx::platform

@@ -1,15 +1,22 @@
 #pragma once
 // The round or rounded push button with a bevel running from the frame colour at
 // the edge to the button colour inside, and a caption in one of four styles.
-#include "ui/GraphicControl.h"
+#include "ui/GraphicButton.h"
 #include "ui/Region.h"
 
 namespace vx::widgets {
 
+// Shared by every button of this kind (process-wide, platform::CurrentService):
+// whether the last press with a button other than the right one landed inside a
+// button's shape.
+struct FancyButtonPress {
+    bool landedInside = false;
+};
+
 enum class TFShape { shCapsule, shOval, shRectangle };
 enum class TTextStyle { txNone, txLowered, txRaised, txShadowed };
 
-class TDsFancyButton : public ui::GraphicControl {
+class TDsFancyButton : public ui::GraphicButton {
 public:
     static constexpr int MaxSide = 145;
 

@@ -2,18 +2,34 @@
 
 #include <algorithm>
 
+#include "ui/Application.h"
+
 namespace vx::widgets {
+
+namespace {
+
+// Runs the notification from the message loop, if the window is still there.
+void PostTo(const std::shared_ptr<TrayListener*>& window, void (*deliver)(TrayListener&, unsigned), unsigned value)
+{
+    ui::Application::Current().GetBackend().Post([window, deliver, value] {
+        if (*window)
+            deliver(**window, value);
+    });
+}
+
+}  // namespace
 
 class HostTrayWindow : public TrayWindow {
 public:
-    HostTrayWindow(HostTrayArea& area, TrayListener& listener) : area_(area), listener_(listener)
+    HostTrayWindow(HostTrayArea& area, TrayListener& listener)
+        : area_(area), listener_(std::make_shared<TrayListener*>(&listener))
     {
-        area_.listeners_.push_back(&listener_);
+        area_.listeners_.push_back(listener_);
     }
     ~HostTrayWindow() override
     {
-        std::erase(area_.listeners_, &listener_);
-        std::erase(area_.posted_, &listener_);
+        *listener_ = nullptr;
+        std::erase(area_.listeners_, listener_);
     }
 
     bool Notify(TrayAction action, const TrayIconRecord& record) override
@@ -25,12 +41,15 @@ public:
             area_.shown_ = action == TrayAction::Add;
         return ok;
     }
-    void PostRefreshTip() override { area_.posted_.push_back(&listener_); }
+    void PostRefreshTip() override
+    {
+        PostTo(listener_, [](TrayListener& l, unsigned) { l.TrayRefreshTip(); }, 0);
+    }
     void BringToFront() override { ++area_.foregroundRequests_; }
 
 private:
     HostTrayArea& area_;
-    TrayListener& listener_;
+    std::shared_ptr<TrayListener*> listener_;
 };
 
 std::unique_ptr<TrayWindow> HostTrayArea::OpenWindow(TrayListener& listener)
@@ -40,25 +59,15 @@ std::unique_ptr<TrayWindow> HostTrayArea::OpenWindow(TrayListener& listener)
 
 void HostTrayArea::SendMouse(unsigned mouseMessage)
 {
-    const std::vector<TrayListener*> listeners = listeners_;
-    for (TrayListener* listener : listeners)
-        listener->TrayMouse(mouseMessage);
+    for (const auto& window : listeners_)
+        PostTo(window, [](TrayListener& l, unsigned message) { l.TrayMouse(message); }, mouseMessage);
 }
 
 void HostTrayArea::BroadcastTaskbarCreated()
 {
     shown_ = false;
-    const std::vector<TrayListener*> listeners = listeners_;
-    for (TrayListener* listener : listeners)
-        listener->TaskbarCreated();
-}
-
-void HostTrayArea::DeliverPosted()
-{
-    std::vector<TrayListener*> posted;
-    posted.swap(posted_);
-    for (TrayListener* listener : posted)
-        listener->TrayRefreshTip();
+    for (const auto& window : listeners_)
+        PostTo(window, [](TrayListener& l, unsigned) { l.TaskbarCreated(); }, 0);
 }
 
 }  // namespace vx::widgets

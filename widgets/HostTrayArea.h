@@ -1,6 +1,7 @@
 #pragma once
 // Records what would reach the notification area and lets tests send the
-// area's notifications.
+// area's notifications. Posted and sent messages arrive from the running
+// application's message loop, as on Windows (on the host: on the virtual clock).
 #include <vector>
 
 #include "widgets/TrayArea.h"
@@ -23,18 +24,16 @@ public:
     int WindowCount() const { return static_cast<int>(listeners_.size()); }
     int ForegroundRequests() const { return foregroundRequests_; }
 
-    // Notifications as the shell sends them to every hidden window.
+    // Notifications as the shell posts them to every hidden window.
     void SendMouse(unsigned mouseMessage);
     void BroadcastTaskbarCreated();
-    // Delivers the messages the windows posted to themselves.
-    void DeliverPosted();
 
 private:
     friend class HostTrayWindow;
 
     std::vector<Call> calls_;
-    std::vector<TrayListener*> listeners_;
-    std::vector<TrayListener*> posted_;
+    // Each window's listener while it lives: a posted message may outlive it.
+    std::vector<std::shared_ptr<TrayListener*>> listeners_;
     bool shown_ = false;
     int foregroundRequests_ = 0;
 };

@@ -98,7 +98,7 @@ Color CustomColorValue(TJLCustomColor color)
     return values[static_cast<std::size_t>(color)];
 }
 
-TJLAqua::TJLAqua(ui::Control* parent) : GraphicControl(parent)
+TJLAqua::TJLAqua(ui::Control* parent) : GraphicButton(parent)
 {
     SetClickOnRelease(false);
     SetBounds(0, 0, 75, 25);
@@ -146,6 +146,8 @@ void TJLAqua::Paint(Canvas& canvas)
         DrawLayer(c, layer, orb);
     c.font = canvas.font;
     PaintCaption(c, bg, V);
+    const Rect focus = orb ? Rect{W / 4, H / 4 - 1, W - W / 4, H - H / 4 - 1} : Rect{H / 3, 3, W - H / 3 - 1, H - 5};
+    PaintFocus(c, focus, fontColor_);
     canvas.Draw(0, 0, picture);
 }
 
@@ -181,7 +183,7 @@ void TJLAqua::SetState(AquaState state)
 
 void TJLAqua::MouseDown(ui::MouseButton button, ui::ShiftState shift, ui::Point pos)
 {
-    GraphicControl::MouseDown(button, shift, pos);
+    GraphicButton::MouseDown(button, shift, pos);
     if (button != ui::MouseButton::Left)
         return;
     if (Enabled() && Hits(pos))
@@ -191,7 +193,7 @@ void TJLAqua::MouseDown(ui::MouseButton button, ui::ShiftState shift, ui::Point 
 
 void TJLAqua::MouseMove(ui::ShiftState shift, ui::Point pos)
 {
-    GraphicControl::MouseMove(shift, pos);
+    GraphicButton::MouseMove(shift, pos);
     if (!Enabled())
         return;
     if (!Hits(pos))
@@ -202,7 +204,7 @@ void TJLAqua::MouseMove(ui::ShiftState shift, ui::Point pos)
 
 void TJLAqua::MouseUp(ui::MouseButton button, ui::ShiftState shift, ui::Point pos)
 {
-    GraphicControl::MouseUp(button, shift, pos);
+    GraphicButton::MouseUp(button, shift, pos);
     if (button != ui::MouseButton::Left || !Enabled() || !mouseDown_)
         return;
     SetState(AquaState::Normal);
@@ -212,7 +214,7 @@ void TJLAqua::MouseUp(ui::MouseButton button, ui::ShiftState shift, ui::Point po
 
 void TJLAqua::MouseLeave()
 {
-    GraphicControl::MouseLeave();
+    GraphicButton::MouseLeave();
     mouseDown_ = false;
     SetState(AquaState::Normal);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The glossy gel button: concentric shapes in shades of one body colour, lighter
 // under the mouse, the highlight shifted while pressed.
-#include "ui/GraphicControl.h"
+#include "ui/GraphicButton.h"
 #include "ui/Region.h"
 
 namespace vx::widgets {
@@ -25,16 +25,16 @@ ui::Color CustomColorValue(TJLCustomColor color);
 
 enum class AquaState { Normal = 0, Pressed = 1, Hover = 3 };
 
-class TJLAqua : public ui::GraphicControl {
+class TJLAqua : public ui::GraphicButton {
 public:
     explicit TJLAqua(ui::Control* parent = nullptr);
 
     bool CaptionMouseOver() const { return captionMouseOver_; }
-    void SetCaptionMouseOver(bool on) { captionMouseOver_ = on; }
+    void SetCaptionMouseOver(bool on) { Update(captionMouseOver_, on); }
     bool ButtonActive() const { return buttonActive_; }
     void SetButtonActive(bool on) { Update(buttonActive_, on); }
     ui::Color BackgroundError() const { return backgroundError_; }
-    void SetBackgroundError(ui::Color c) { backgroundError_ = c; }
+    void SetBackgroundError(ui::Color c) { Update(backgroundError_, c); }
     ui::Color ButtonColor() const { return buttonColor_; }
     void SetButtonColor(ui::Color c) { Update(buttonColor_, c); }
     TJLAquaType ButtonShape() const { return shape_; }

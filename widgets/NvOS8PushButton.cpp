@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "ui/Canvas.h"
+#include "ui/FocusMark.h"
 
 namespace vx::widgets {
 
@@ -72,6 +73,8 @@ void TNvOS8PushButton::Paint(Canvas& canvas)
     canvas.brush.style = ui::BrushStyle::Clear;
     canvas.font.color = colors.text;
     canvas.DrawText(text, Caption(), ui::TextFormat::SingleLine | ui::TextFormat::Center | ui::TextFormat::VCenter);
+    if (ShowsFocus())
+        ui::DrawFocusMark(canvas, face.Inflated(-4, -4), colors.text);
 }
 
 void TNvOS8PushButton::PaintDefaultRing(Canvas& c, const PushButtonColors& colors, const Rect& rc) const

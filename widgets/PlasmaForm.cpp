@@ -22,7 +22,6 @@ TPlasmaForm::TPlasmaForm(ui::Control* parent) : GraphicControl(RequireForm(paren
 {
     ui::Form& form = Window();
     form.SetBorderStyle(ui::BorderStyle::None);
-    form.SetScaled(false);
     FillWindow();
 }
 

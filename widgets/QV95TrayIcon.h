@@ -29,8 +29,6 @@ public:
     bool Active() const { return active_; }
     // On: adds the icon; off: deletes it.
     void SetActive(bool active);
-    bool ShowDesigning() const { return showDesigning_; }
-    void SetShowDesigning(bool on) { showDesigning_ = on; }
     const ui::Bitmap& Icon() const { return record_.icon; }
     void SetIcon(ui::Bitmap icon);
     const std::string& ToolTip() const { return record_.tip; }
@@ -51,7 +49,6 @@ private:
     std::unique_ptr<TrayWindow> window_;
     TrayIconRecord record_;
     bool active_ = false;
-    bool showDesigning_ = false;
     ui::PopupMenu* popupMenu_ = nullptr;
 };
 

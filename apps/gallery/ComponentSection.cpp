@@ -1,6 +1,6 @@
 #include "apps/gallery/ComponentSection.h"
 
-#include "widgets/ComponentSampler.h"
+#include "apps/gallery/ComponentSampler.h"
 
 namespace vx::ui {
 

@@ -25,6 +25,16 @@ GalleryForm::GalleryForm(const GallerySectionFactory& fillSecondArea)
     PlacePattern();
     if (fillSecondArea)
         secondArea_ = fillSecondArea(pnlSecondArea);
+    PlaceTabOrder();
+}
+
+// Top to bottom, the skinned samples after the standard controls, Close last:
+// the window opens with the focus in the name box, and Escape closes it.
+void GalleryForm::PlaceTabOrder()
+{
+    btnApply.SetTabOrder(spinMtu.TabOrder() + 1);
+    btnClose.SetTabOrder(static_cast<int>(TabList().size()));
+    btnClose.SetCancel(true);
 }
 
 void GalleryForm::PlaceTitle()

@@ -59,6 +59,7 @@ private:
     void PlaceStandardControls();
     void PlaceChoices();
     void PlacePattern();
+    void PlaceTabOrder();
     void btnCloseClick() { Close(); }
 
     std::unique_ptr<GallerySection> secondArea_;

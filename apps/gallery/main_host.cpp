@@ -11,7 +11,7 @@
 #include "ui/Application.h"
 #include "ui/host/FormRenderer.h"
 #include "ui/host/HostBackend.h"
-#include "widgets/ComponentShowcase.h"
+#include "apps/gallery/ComponentShowcase.h"
 
 int main(int argc, char** argv)
 {

@@ -10,7 +10,7 @@
 #include "ui/Application.h"
 #include "ui/Timer.h"
 #include "ui/win32/WinBackend.h"
-#include "widgets/ComponentShowcase.h"
+#include "apps/gallery/ComponentShowcase.h"
 
 namespace {
 

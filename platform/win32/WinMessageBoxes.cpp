@@ -1,15 +1,7 @@
 #include "platform/win32/WinMessageBoxes.h"
 
-#include <windows.h>
-
 namespace vx::platform {
 namespace {
-
-std::string& PlainCaption()
-{
-    static std::string caption;
-    return caption;
-}
 
 UINT IconFlag(MsgIcon icon)
 {
@@ -37,14 +29,18 @@ UINT ButtonFlag(MsgButtons buttons)
 
 }  // namespace
 
-void SetPlainMessageCaption(const std::string& caption) { PlainCaption() = caption; }
+MsgAnswer ShowWinMessageBox(HWND owner, const MessageRequest& request)
+{
+    const UINT modality = owner ? MB_APPLMODAL : MB_TASKMODAL;
+    const char* caption = request.caption.empty() ? nullptr : request.caption.c_str();
+    const int answer = MessageBoxA(owner, request.text.c_str(), caption,
+                                   IconFlag(request.icon) | ButtonFlag(request.buttons) | modality);
+    return answer == 0 ? MsgAnswer::Cancel : static_cast<MsgAnswer>(answer);
+}
 
 MsgAnswer WinMessageBoxes::Show(const MessageRequest& request)
 {
-    const std::string& caption = request.caption.empty() ? PlainCaption() : request.caption;
-    int answer = MessageBoxA(GetActiveWindow(), request.text.c_str(), caption.c_str(),
-                             IconFlag(request.icon) | ButtonFlag(request.buttons) | MB_TASKMODAL);
-    return answer == 0 ? MsgAnswer::Cancel : static_cast<MsgAnswer>(answer);
+    return ShowWinMessageBox(nullptr, request);
 }
 
 }  // namespace vx::platform

@@ -1,14 +1,19 @@
 #pragma once
+#include <windows.h>
+
 #include "platform/MessageBoxes.h"
 
 namespace vx::platform {
 
+// Message boxes of a program without windows of its own: owned by no window and
+// modal for the whole task.
 class WinMessageBoxes : public MessageBoxes {
 public:
     MsgAnswer Show(const MessageRequest& request) override;
 };
 
-// The caption of a plain message box; the window framework sets it to the application title.
-void SetPlainMessageCaption(const std::string& caption);
+// MessageBoxA, modal for owner (nullptr: for the whole task). An empty caption
+// gives Windows' own ("Error").
+MsgAnswer ShowWinMessageBox(HWND owner, const MessageRequest& request);
 
 }  // namespace vx::platform

@@ -8,6 +8,11 @@ work=$3
 rm -rf "$work"
 mkdir -p "$work/folder.reg"
 printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\n' >"$work/broken.reg"
+# A journal record of a type no registry value has: restoring it makes the
+# journal show its message box, which a console tool prints on stderr.
+printf '%s\n' REGEDIT4 '' '[HKEY_LOCAL_MACHINE\Software\Quorvex\Velocitrex\Original Settings]' \
+    '"Counter"=dword:00000001' '"S001_1"="1"' '"S001_2"="HKEY_LOCAL_MACHINE"' '"S001_3"="Software\\Quorvex"' \
+    '"S001_4"="V"' '"S001_5"="None"' '"S001_6"="x"' '' >"$work/journal.reg"
 
 failures=0
 # expect STATUS QUIET(yes|no: stdout empty or not) STDERR_PATTERN ARGS...
@@ -42,5 +47,6 @@ expect 3 yes 'folder.reg' --registry "$work/folder.reg" show
 expect 3 yes 'broken.reg:' --registry "$work/broken.reg" show
 expect 0 no '' --registry "$root/samples/winxp.reg" show
 expect 0 no '' --registry "$work/m.reg" --os 98 platform
+expect 0 yes '^Unexpected data type in S001_5$' --registry "$work/journal.reg" restore
 [ ! -e "$work/m.reg" ] || { echo "FAILED: a missing registry file was created"; failures=$((failures + 1)); }
 [ "$failures" -eq 0 ]

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The Windows vxtune under Wine must put the version numbers of its own version
 # resource into the update page's address, and read a package's distribution
-# files as the setup does.
+# files as the setup does; its message boxes go to standard error.
 # Usage: wine_vxtune_url.sh SOURCE_DIR WINDOWS_VXTUNE MAJOR MINOR BUILD WORK_DIR [HOST_VXTUNE]
 set -eu
 root=$1
@@ -38,6 +38,14 @@ expect "url 2 with nothing stored" "$(in_wine "$windows_vxtune" --registry empty
 expect "distribution pkg" "$(in_wine "$windows_vxtune" --registry machine.reg distribution pkg)" "-4"
 expect "url 2 after the distribution files" "$(in_wine "$windows_vxtune" --registry machine.reg url 2)" \
     "$base&rc=-4&cd=a%20b&sid=17&ps=R&$version&oc=2"
+
+# A console tool opens no window: the journal's message box goes to stderr.
+printf '%s\r\n' REGEDIT4 '' '[HKEY_LOCAL_MACHINE\Software\Quorvex\Velocitrex\Original Settings]' \
+    '"Counter"=dword:00000001' '"S001_1"="1"' '"S001_2"="HKEY_LOCAL_MACHINE"' '"S001_3"="Software\\Quorvex"' \
+    '"S001_4"="V"' '"S001_5"="None"' '"S001_6"="x"' '' >journal.reg
+expect "a journal message on stderr" \
+    "$("$root/scripts/wine-run" "$windows_vxtune" --registry journal.reg restore 2>&1 >/dev/null | tr -d '\r')" \
+    "Unexpected data type in S001_5"
 
 if [ -x "$host_vxtune" ]; then
     "$host_vxtune" --registry host.reg distribution pkg >/dev/null

@@ -2,8 +2,12 @@
 // the backend conformance suite.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "common/MemoryRegistry.h"
 #include "common/RegistryCalls.h"
+#include "platform/ConsoleMessageBoxes.h"
 #include "platform/host/HostMessageBoxes.h"
 
 namespace vx {
@@ -59,6 +63,38 @@ TEST_F(UnexpectedKind, KnownKindsShowNothing)
         GetRegistryValue(RegRoot::LocalMachine, "K", kind, "v");
     }
     EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+// A console tool (vxtune) shows no windows: its error boxes become lines on
+// standard error, and a question is answered the cautious way.
+TEST(ConsoleMessages, AreLinesOnTheStreamWithTheCautiousAnswer)
+{
+    std::FILE* stream = std::tmpfile();
+    ASSERT_NE(stream, nullptr);
+    platform::ConsoleMessageBoxes console(stream);
+    platform::ScopedService<platform::MessageBoxes> toStream(console);
+    MemoryRegistry registry;
+    ScopedRegistryBackend current(registry);
+    GetRegistryValue(RegRoot::LocalMachine, "K", static_cast<RegValueKind>(0), "v");
+    struct Case {
+        platform::MsgButtons buttons;
+        platform::MsgAnswer answer;
+    };
+    const Case cases[] = {
+        {platform::MsgButtons::Ok, platform::MsgAnswer::Ok},
+        {platform::MsgButtons::YesNo, platform::MsgAnswer::No},
+        {platform::MsgButtons::OkCancel, platform::MsgAnswer::Cancel},
+        {platform::MsgButtons::YesNoCancel, platform::MsgAnswer::Cancel},
+        {platform::MsgButtons::RetryCancel, platform::MsgAnswer::Cancel},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::ShowMessageBox({"Go on?\r\rReally", "", platform::MsgIcon::Question, c.buttons}), c.answer);
+    std::rewind(stream);
+    std::string written(4096, '\0');
+    written.resize(std::fread(written.data(), 1, written.size(), stream));
+    std::fclose(stream);
+    EXPECT_EQ(written.substr(0, written.find('\n') + 1), "Error: GetRegistryValue: unexpected var type\n");
+    EXPECT_EQ(written.substr(written.find('\n') + 1, 17), "Go on?  Really\nGo");
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 #include <stdexcept>
 #include <vector>
 
+#include "tests/ui/FlatButton.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/Button.h"
 #include "ui/Form.h"
+#include "ui/host/HostPeers.h"
 
 namespace vx::ui {
 namespace {
@@ -166,6 +168,68 @@ TEST_F(ModalRunTest, ScreenCentredFormsAreCentredWhenFirstShown)
     dialog.SetLeft(7);
     dialog.Show();
     EXPECT_EQ(dialog.Left(), 7);
+}
+
+// OK and Cancel need no handler; a handler still runs after the result is set
+// and may change it.
+TEST_F(ModalRunTest, AButtonsModalResultEndsTheRunOfItsForm)
+{
+    struct Case {
+        const char* what;
+        bool windowless;
+        ModalResult result;
+        bool handlerChanges;
+        ModalResult expected;
+    };
+    const Case cases[] = {
+        {"button", false, ModalResult::Ok, false, ModalResult::Ok},
+        {"skinned button", true, ModalResult::Yes, false, ModalResult::Yes},
+        {"handler has the last word", false, ModalResult::Yes, true, ModalResult::Retry},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Dialog dialog("dialog");
+        FlatButton btnSkinned(&dialog);
+        btnSkinned.SetBounds(10, 50, 75, 25);
+        ButtonRole& role = c.windowless ? static_cast<ButtonRole&>(btnSkinned) : dialog.btnOk;
+        Control& button = c.windowless ? static_cast<Control&>(btnSkinned) : dialog.btnOk;
+        role.SetModalResult(c.result);
+        ModalResult seen = ModalResult::None;
+        button.OnClick = [&] {
+            seen = dialog.GetModalResult();
+            if (c.handlerChanges)
+                dialog.SetModalResult(ModalResult::Retry);
+        };
+        host.Then(10, [&] { user.Click(button); });
+        EXPECT_EQ(dialog.ShowModal(), c.expected);
+        EXPECT_EQ(seen, c.result);
+    }
+}
+
+TEST_F(ModalRunTest, AModalFormIsOwnedByTheActiveFormAndStaysAboveIt)
+{
+    Dialog main("main");
+    Dialog page("page");
+    Dialog box("box");
+    main.Show();
+    std::vector<std::string> owners;
+    auto ownerOf = [](const Form& f) { return f.Owner() ? f.Owner()->Name() : std::string("none"); };
+    page.btnNested.OnClick = [&] { box.ShowModal(); };
+    host.Then(10, [&] {
+        main.Hide();  // the program shows its main window again meanwhile
+        main.Show();
+        EXPECT_EQ(&host.WindowsTopFirst().front()->GetForm(), &page);
+        user.Click(page.btnNested);
+    });
+    host.Then(10, [&] {
+        owners = {ownerOf(page), ownerOf(box)};
+        box.SetModalResult(ModalResult::Ok);
+    });
+    host.Then(10, [&] { page.SetModalResult(ModalResult::Ok); });
+    page.ShowModal();
+    EXPECT_EQ(owners, (std::vector<std::string>{"main", "page"}));
+    EXPECT_EQ(page.Owner(), nullptr);
+    EXPECT_EQ(box.Owner(), nullptr);
 }
 
 }  // namespace

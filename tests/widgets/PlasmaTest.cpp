@@ -72,7 +72,6 @@ TEST_F(PlasmaFormTest, OnlyAFormTakesTheSurface)
     }
     TPlasmaForm surface(&form);
     EXPECT_EQ(form.GetBorderStyle(), ui::BorderStyle::None);
-    EXPECT_FALSE(form.Scaled());
     EXPECT_EQ(surface.Bounds(), form.ClientRect());
 }
 

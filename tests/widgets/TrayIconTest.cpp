@@ -48,8 +48,20 @@ TEST_F(TrayIconTest, EmptyTipIsSentAgainFromThePostedMessage)
     TQV95TrayIcon icon;
     icon.SetActive(true);
     EXPECT_EQ(Actions(), (std::vector<TrayAction>{TrayAction::Add}));
-    area.DeliverPosted();
+    app.ProcessMessages();
     EXPECT_EQ(Actions(), (std::vector<TrayAction>{TrayAction::Add, TrayAction::Modify}));
+}
+
+TEST_F(TrayIconTest, AMessagePostedToAWindowThatIsGoneIsDropped)
+{
+    {
+        TQV95TrayIcon icon;
+        icon.SetActive(true);
+        area.SendMouse(TrayRightButtonUp);
+    }
+    area.ClearCalls();
+    app.ProcessMessages();
+    EXPECT_TRUE(area.Calls().empty());
 }
 
 TEST_F(TrayIconTest, TipIsCutTo62Characters)
@@ -75,10 +87,13 @@ TEST_F(TrayIconTest, NewTaskbarGetsTheIconAgain)
     icon.SetToolTip("Velocitrex");
     icon.SetActive(true);
     area.BroadcastTaskbarCreated();
+    EXPECT_FALSE(area.IconShown());
+    app.ProcessMessages();
     EXPECT_TRUE(area.IconShown());
     EXPECT_EQ(Actions(), (std::vector<TrayAction>{TrayAction::Add, TrayAction::Add}));
     icon.SetActive(false);
     area.BroadcastTaskbarCreated();
+    app.ProcessMessages();
     EXPECT_FALSE(area.IconShown());
 }
 
@@ -91,6 +106,8 @@ TEST_F(TrayIconTest, MouseMessagesRaiseTheEvents)
     icon.OnRightClick = [&] { log.push_back("right"); };
     for (unsigned message : {TrayLeftButtonUp, TrayLeftButtonDouble, 513u, TrayRightButtonUp, 512u})
         area.SendMouse(message);
+    EXPECT_TRUE(log.empty());  // posted: they arrive from the message loop
+    app.ProcessMessages();
     EXPECT_EQ(log, (std::vector<std::string>{"click", "double", "right"}));
 }
 
@@ -108,6 +125,7 @@ TEST_F(TrayIconTest, RightButtonOpensTheMenuAtTheCursorFirst)
     host.SetCursorPos({1000, 750});
     host.ChooseMenuItem("About1");
     area.SendMouse(TrayRightButtonUp);
+    app.ProcessMessages();
     EXPECT_EQ(host.MenusShown(), (std::vector<std::string>{"popIcon"}));
     EXPECT_EQ(area.ForegroundRequests(), 1);
     EXPECT_EQ(log, (std::vector<std::string>{"about", "right"}));

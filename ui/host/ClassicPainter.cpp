@@ -8,6 +8,7 @@
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
+#include "ui/FocusMark.h"
 #include "ui/Frame3D.h"
 #include "ui/ListBox.h"
 #include "ui/Memo.h"
@@ -78,6 +79,8 @@ void PaintPushButton(Button& button, Canvas& canvas)
     DrawEdge(canvas, r, Edge::Raised);
     canvas.font.color = clBtnText;
     Text(canvas, button, r, button.Caption(), TextFormat::Center | OneLine);
+    if (button.ShowsFocus())
+        DrawFocusMark(canvas, r.Inflated(-4, -4), clBtnText);
 }
 
 void CheckMark(Canvas& canvas, const Rect& box)
@@ -121,6 +124,8 @@ void PaintCheckBox(CheckBox& box, Canvas& canvas)
     }
     const TextFormat wrap = box.WordWrap() ? TextFormat::WordBreak : OneLine;
     Text(canvas, box, r, box.Caption(), (box.PushLike() ? TextFormat::Center : TextFormat::Left) | wrap);
+    if (box.ShowsFocus())
+        DrawFocusMark(canvas, r, clWindowText);
 }
 
 void PaintRadioButton(RadioButton& radio, Canvas& canvas)
@@ -135,7 +140,10 @@ void PaintRadioButton(RadioButton& radio, Canvas& canvas)
         canvas.brush.color = clWindowText;
         canvas.Ellipse(circle.Inflated(-4, -4));
     }
-    Text(canvas, radio, {circle.right + 4, 0, radio.Width(), radio.Height()}, radio.Caption(), TextFormat::Left | OneLine);
+    const Rect label{circle.right + 4, 0, radio.Width(), radio.Height()};
+    Text(canvas, radio, label, radio.Caption(), TextFormat::Left | OneLine);
+    if (radio.ShowsFocus())
+        DrawFocusMark(canvas, label, clWindowText);
 }
 
 void FieldText(Canvas& canvas, const Control& control, Rect r, const std::string& text)

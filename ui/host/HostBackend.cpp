@@ -27,6 +27,13 @@ private:
 
 HostBackend::~HostBackend() = default;
 
+template <class Notify>
+void HostBackend::Tell(const Notify& notify)
+{
+    for (HostListener* listener : std::vector<HostListener*>(listeners_))
+        notify(*listener);
+}
+
 std::unique_ptr<FormPeer> HostBackend::CreateFormPeer(Form& form)
 {
     auto peer = std::make_unique<HostFormPeer>(*this, form);
@@ -56,12 +63,21 @@ bool HostBackend::DispatchNext(bool wait)
     return DispatchDue();
 }
 
-// Scripted input first, then timer ticks, as a Windows queue gives WM_TIMER last.
-bool HostBackend::DispatchDue()
+// Posted messages first, then scripted input, then timer ticks, as a Windows
+// queue gives WM_TIMER last.
+bool HostBackend::DispatchDue(bool withInput)
 {
-    if (!script_.empty() && script_.front().due <= now_) {
+    if (!posted_.empty()) {
+        std::function<void()> task = std::move(posted_.front());
+        posted_.pop_front();
+        DispatchScope scope(*this);
+        task();
+        return true;
+    }
+    if (withInput && !script_.empty() && script_.front().due <= now_) {
         std::function<void()> action = std::move(script_.front().action);
         script_.pop_front();
+        DispatchScope scope(*this);
         action();
         return true;
     }
@@ -74,14 +90,17 @@ bool HostBackend::DispatchDue()
         return false;
     due->second.due = now_ + due->second.interval;
     Timer* timer = due->second.timer;  // the entry may go while the handler runs
+    DispatchScope scope(*this);
     timer->Fire();
     return true;
 }
 
-std::optional<std::uint64_t> HostBackend::NextDue() const
+std::optional<std::uint64_t> HostBackend::NextDue(bool withInput) const
 {
     std::optional<std::uint64_t> next;
-    if (!script_.empty())
+    if (!posted_.empty())
+        next = now_;
+    if (withInput && !script_.empty() && (!next || script_.front().due < *next))
         next = script_.front().due;
     for (const auto& [id, entry] : timers_) {
         if (!next || entry.due < *next)
@@ -101,30 +120,102 @@ MenuItem* HostBackend::TrackPopupMenu(PopupMenu& menu, Point screen)
 {
     cursor_ = screen;
     menusShown_.push_back(menu.Name());
-    if (menuChoices_.empty())
-        return nullptr;
-    const std::string choice = std::move(menuChoices_.front());
-    menuChoices_.pop_front();
-    if (choice.empty())
-        return nullptr;
-    MenuItem* item = menu.FindItem(choice);
-    if (!item || !item->Visible() || item->IsSeparator())
+    std::string choice;
+    if (!menuChoices_.empty()) {
+        choice = std::move(menuChoices_.front());
+        menuChoices_.pop_front();
+    }
+    MenuItem* item = choice.empty() ? nullptr : menu.FindItem(choice);
+    if (!choice.empty() && (!item || !item->Visible() || item->IsSeparator()))
         throw std::logic_error("Menu " + menu.Name() + " shows no item " + choice);
-    return item->Enabled() ? item : nullptr;
+    Tell([&](HostListener& l) { l.MenuShown(menu, choice); });
+    return item && item->Enabled() ? item : nullptr;
+}
+
+Form* HostBackend::ActiveForm()
+{
+    for (HostFormPeer* window : WindowsTopFirst()) {
+        Form& form = window->GetForm();
+        if (!form.InputTransparent() && form.AcceptsInput())
+            return &form;
+    }
+    return nullptr;
+}
+
+namespace {
+
+bool Offers(platform::MsgButtons buttons, platform::MsgAnswer answer)
+{
+    using platform::MsgAnswer;
+    switch (buttons) {
+    case platform::MsgButtons::Ok: return answer == MsgAnswer::Ok;
+    case platform::MsgButtons::OkCancel: return answer == MsgAnswer::Ok || answer == MsgAnswer::Cancel;
+    case platform::MsgButtons::YesNo: return answer == MsgAnswer::Yes || answer == MsgAnswer::No;
+    case platform::MsgButtons::YesNoCancel:
+        return answer == MsgAnswer::Yes || answer == MsgAnswer::No || answer == MsgAnswer::Cancel;
+    case platform::MsgButtons::RetryCancel: return answer == MsgAnswer::Retry || answer == MsgAnswer::Cancel;
+    }
+    return false;
+}
+
+std::string Quoted(const platform::MessageRequest& request)
+{
+    return "\"" + request.caption + "\" \"" + request.text + "\"";
+}
+
+}  // namespace
+
+platform::MsgAnswer HostBackend::ShowMessageBox(const platform::MessageRequest& request, Form* owner)
+{
+    if (answers_.empty()) {
+        throw HostUnansweredError("A message box " + Quoted(request) + " opened at " + std::to_string(now_) +
+                                  " ms with no answer queued");
+    }
+    const QueuedAnswer queued = answers_.front();
+    answers_.pop_front();
+    if (!Offers(request.buttons, queued.answer)) {
+        throw std::logic_error("The message box " + Quoted(request) + " has no button for the answer " +
+                               std::to_string(static_cast<int>(queued.answer)));
+    }
+    const HostMessageBox box{request, owner ? owner->Name() : std::string(), queued.answer, now_};
+    RunUntil(now_ + queued.readingMs, false);
+    boxes_.push_back(box);
+    Tell([&](HostListener& l) { l.MessageBoxAnswered(box); });
+    return queued.answer;
 }
 
 void HostBackend::Advance(unsigned milliseconds)
 {
-    const std::uint64_t target = now_ + milliseconds;
+    RunUntil(now_ + milliseconds, true);
+}
+
+void HostBackend::RunUntil(std::uint64_t target, bool withInput)
+{
     for (;;) {
-        while (!quit_ && DispatchDue()) {
+        while (!quit_ && DispatchDue(withInput)) {
         }
-        const std::optional<std::uint64_t> next = NextDue();
+        const std::optional<std::uint64_t> next = NextDue(withInput);
         if (quit_ || !next || *next > target)
             break;
         now_ = std::max(now_, *next);
     }
     now_ = std::max(now_, target);
+}
+
+void HostBackend::RemoveListener(HostListener& listener)
+{
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), &listener), listeners_.end());
+}
+
+void HostBackend::VisibilityChanged(Form& form, bool shown)
+{
+    Tell([&](HostListener& l) { shown ? l.FormShown(form) : l.FormHidden(form); });
+}
+
+void HostBackend::ModalRunEnded(Form& form)
+{
+    const ModalResult result = form.GetModalResult();
+    Tell([&](HostListener& l) { l.ModalEnded(form, result); });
 }
 
 void HostBackend::At(std::uint64_t ms, std::function<void()> action)
@@ -150,10 +241,15 @@ bool HostBackend::IsLive(const HostFormPeer* peer) const
     return std::find(peers_.begin(), peers_.end(), peer) != peers_.end();
 }
 
+// Owned windows stay above their owner.
 void HostBackend::Raise(HostFormPeer& peer)
 {
     Lower(peer);
     shown_.push_back(&peer);
+    for (HostFormPeer* other : std::vector<HostFormPeer*>(shown_)) {
+        if (other->GetForm().Owner() == &peer.GetForm())
+            Raise(*other);
+    }
 }
 
 void HostBackend::Lower(HostFormPeer& peer)

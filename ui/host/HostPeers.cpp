@@ -38,6 +38,10 @@ void HostFormPeer::Update(Change change)
     if (change == Change::ShowState || change == Change::Visible)
         FollowWindowState();
     Invalidate(form_.ClientRect());
+    if (change == Change::Visible)
+        backend_.VisibilityChanged(form_, form_.Visible());
+    else if (change == Change::Modal && !form_.IsModal())
+        backend_.ModalRunEnded(form_);
 }
 
 void HostFormPeer::Invalidate(const Rect& area)

@@ -1,12 +1,16 @@
 #include "ui/host/HostUser.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
+#include "ui/Application.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/ListBox.h"
+#include "ui/Memo.h"
 #include "ui/OwnerDrawButton.h"
 #include "ui/RadioButton.h"
 #include "ui/SpinBox.h"
@@ -25,6 +29,25 @@ ShiftState Combine(ShiftState keys, ShiftState buttons)
     return keys;
 }
 
+// Compares pointers only: control may be gone.
+bool InTree(const Control& root, const Control* control)
+{
+    if (&root == control)
+        return true;
+    for (const Control* child : root.Children()) {
+        if (InTree(*child, control))
+            return true;
+    }
+    return false;
+}
+
+// A native control without its window cannot be seen, let alone clicked.
+bool HasNoWindow(const Control& control)
+{
+    const auto* native = dynamic_cast<const NativeControl*>(&control);
+    return native && !native->Peer();
+}
+
 // What the window system does when a native control is clicked.
 void NativeClick(Control& control)
 {
@@ -38,23 +61,62 @@ void NativeClick(Control& control)
 
 }  // namespace
 
+namespace {
+
+// The forms in the order a person looks at them: the one that takes input, the
+// other shown windows from the top, then (all) the rest of the application's.
+std::vector<Form*> FormsInLookupOrder(HostBackend& backend, bool withHidden)
+{
+    std::vector<Form*> forms;
+    auto add = [&](Form* form) {
+        if (form && std::find(forms.begin(), forms.end(), form) == forms.end())
+            forms.push_back(form);
+    };
+    add(backend.ActiveForm());
+    for (HostFormPeer* window : backend.WindowsTopFirst())
+        add(&window->GetForm());
+    if (withHidden) {
+        for (Form* form : Application::Current().Forms())
+            add(form);
+    }
+    return forms;
+}
+
+}  // namespace
+
 Control& HostUser::Find(std::string_view name) const
 {
-    for (HostFormPeer* window : backend_.WindowsTopFirst()) {
-        Control* found = window->GetForm().FindControl(name);
+    for (Form* form : FormsInLookupOrder(backend_, false)) {
+        Control* found = form->FindControl(name);
         if (found && found->IsShowing())
             return *found;
     }
     throw std::logic_error("No control " + std::string(name) + " is showing");
 }
 
+Control* HostUser::Lookup(std::string_view name) const
+{
+    for (Form* form : FormsInLookupOrder(backend_, true)) {
+        if (Control* found = form->FindControl(name))
+            return found;
+    }
+    return nullptr;
+}
+
 Form& HostUser::ActiveForm() const
 {
-    for (HostFormPeer* window : backend_.WindowsTopFirst()) {
-        if (window->GetForm().AcceptsInput())
-            return window->GetForm();
-    }
+    if (Form* active = backend_.ActiveForm())
+        return *active;
     throw std::logic_error("No window takes input");
+}
+
+bool HostUser::CanReach(const Control& control) const
+{
+    const Form* form = control.OwningForm();
+    if (!form || !form->Peer() || !control.IsShowing() || !control.IsEnabledInTree() || !form->AcceptsInput())
+        return false;
+    const auto* native = dynamic_cast<const NativeControl*>(&control);
+    return !native || native->Peer();
 }
 
 void HostUser::MoveTo(Point screen, ShiftState keys)
@@ -82,6 +144,10 @@ void HostUser::MoveTo(Control& control, std::optional<Point> local, ShiftState k
 
 void HostUser::Press(Control& control, MouseButton button, std::optional<Point> local, ShiftState keys)
 {
+    if (HasNoWindow(control)) {
+        ++ignored_;
+        return;
+    }
     MoveTo(control, local, keys);
     Press(button, keys);
 }
@@ -94,6 +160,10 @@ void HostUser::Release(Control& control, MouseButton button, std::optional<Point
 
 void HostUser::Click(Control& control, std::optional<Point> local, ShiftState keys)
 {
+    if (HasNoWindow(control)) {
+        ++ignored_;
+        return;
+    }
     Press(control, MouseButton::Left, local, keys);
     Release(MouseButton::Left, keys);
 }
@@ -101,6 +171,41 @@ void HostUser::Click(Control& control, std::optional<Point> local, ShiftState ke
 void HostUser::PressAlt(char c)
 {
     ActiveForm().DispatchDialogChar(c);
+}
+
+void HostUser::PressKey(Key key, ShiftState keys)
+{
+    Form& form = ActiveForm();
+    Control* focus = form.ActiveControl();
+    if (focus && focus->IsNative() && CanReach(*focus) && (key == Key::Space || focus->WantsKey(key))) {
+        form.KeyboardUsed();
+        NativeKey(*focus, key);
+        return;
+    }
+    form.DispatchKey(key, keys);
+}
+
+// What the focused native control does with a key it handles itself.
+void HostUser::NativeKey(Control& focus, Key key)
+{
+    const int step = key == Key::Up || key == Key::Left ? -1 : 1;
+    const bool arrow = key != Key::Space && key != Key::Enter;
+    if (key == Key::Space) {
+        NativeClick(focus);
+    } else if (auto* spin = dynamic_cast<SpinBox*>(&focus); spin && arrow) {
+        spin->NativeStep(-step);
+    } else if (auto* list = dynamic_cast<ListBox*>(&focus); list && arrow) {
+        if (!list->Items().empty())
+            list->NativeItemChosen(std::clamp(list->ItemIndex() + step, 0, static_cast<int>(list->Items().size()) - 1));
+    } else if (auto* combo = dynamic_cast<ComboBox*>(&focus); combo && arrow) {
+        if (!combo->Items().empty())
+            combo->NativeItemChosen(std::clamp(combo->ItemIndex() + step, 0, static_cast<int>(combo->Items().size()) - 1));
+    }
+}
+
+void HostUser::CloseActiveWindow()
+{
+    ActiveForm().Close();
 }
 
 void HostUser::Focus(Control& control)
@@ -122,6 +227,8 @@ void HostUser::Type(Control& control, std::string text)
         return;
     if (auto* edit = dynamic_cast<Edit*>(&control))
         edit->NativeTextChanged(std::move(text));
+    else if (auto* memo = dynamic_cast<Memo*>(&control))
+        memo->NativeTextChanged(text);
     else if (auto* combo = dynamic_cast<ComboBox*>(&control))
         combo->NativeTextChanged(std::move(text));
     else if (auto* spin = dynamic_cast<SpinBox*>(&control))
@@ -175,11 +282,15 @@ void HostUser::Send(MouseAction action, MouseButton button, ShiftState keys)
         captureWindow_ = window;
     else if (action == MouseAction::Up && !buttons_.AnyButton())
         captureWindow_ = nullptr;
-    // As on Windows: the mouse message first, then the native control's notification.
+    // As on Windows: the mouse message first, then the native control's
+    // notification. Each step may run a handler that destroys the form.
+    const LifeWatch alive = form.Life();
     if (action == MouseAction::Down)
         PressNative(*target, event);
+    if (!alive.Alive())
+        return;
     form.DispatchMouse(event);
-    if (action == MouseAction::Up)
+    if (action == MouseAction::Up && alive.Alive() && InTree(form, target))
         ReleaseNative(*target, event);
 }
 
@@ -223,9 +334,8 @@ HostFormPeer* HostUser::Live(HostFormPeer* peer) const
 
 Form* HostUser::Reachable(Control& control)
 {
-    Form* form = control.OwningForm();
-    if (form && form->Peer() && control.IsShowing() && control.IsEnabledInTree() && form->AcceptsInput())
-        return form;
+    if (CanReach(control))
+        return control.OwningForm();
     ++ignored_;
     return nullptr;
 }

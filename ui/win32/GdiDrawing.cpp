@@ -4,35 +4,18 @@
 
 #include <memory>
 
-#include "ui/Color.h"
 #include "ui/win32/DibBitmapStorage.h"
 
 namespace vx::ui::win32 {
 
-namespace {
-
-Color GdiSysColor(SystemColor c)
+Color GdiSystemColors::Get(SystemColor c) const
 {
     return GetSysColor(static_cast<int>(c));
 }
 
-std::unique_ptr<BitmapStorage> CreateDibStorage(int width, int height)
+std::unique_ptr<BitmapStorage> DibStorageFactory::Create(int width, int height) const
 {
     return std::make_unique<DibBitmapStorage>(width, height);
-}
-
-}  // namespace
-
-void InstallGdiDrawing()
-{
-    SetSysColorProvider(&GdiSysColor);
-    SetBitmapStorageFactory(&CreateDibStorage);
-}
-
-void UninstallGdiDrawing()
-{
-    SetSysColorProvider(nullptr);
-    SetBitmapStorageFactory(nullptr);
 }
 
 }  // namespace vx::ui::win32

@@ -2,12 +2,13 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <stdexcept>
 
 #include "platform/win32/WinMessageBoxes.h"
 #include "ui/Form.h"
+#include "ui/NativeControl.h"
 #include "ui/Timer.h"
-#include "ui/win32/GdiDrawing.h"
 #include "ui/win32/WinControlPeers.h"
 #include "ui/win32/WinFormPeer.h"
 #include "ui/win32/WinPopupMenu.h"
@@ -19,6 +20,8 @@ namespace {
 
 // Posted by RequestQuit so that a waiting DispatchNext returns.
 constexpr UINT WakeMessage = WM_APP + 1;
+// Carries a task of Post in its LPARAM.
+constexpr UINT TaskMessage = WM_APP + 2;
 
 HWND TopLevelOf(HWND hwnd)
 {
@@ -38,12 +41,54 @@ bool IsKeyMessage(UINT message)
     return message >= WM_KEYFIRST && message <= WM_KEYLAST;
 }
 
+std::optional<Key> KeyOf(WPARAM virtualKey)
+{
+    switch (virtualKey) {
+    case VK_TAB: return Key::Tab;
+    case VK_RETURN: return Key::Enter;
+    case VK_ESCAPE: return Key::Escape;
+    case VK_SPACE: return Key::Space;
+    case VK_LEFT: return Key::Left;
+    case VK_RIGHT: return Key::Right;
+    case VK_UP: return Key::Up;
+    case VK_DOWN: return Key::Down;
+    default: return std::nullopt;
+    }
+}
+
+ShiftState KeysHeld()
+{
+    ShiftState keys;
+    keys.shift = GetKeyState(VK_SHIFT) < 0;
+    keys.ctrl = GetKeyState(VK_CONTROL) < 0;
+    keys.alt = GetKeyState(VK_MENU) < 0;
+    return keys;
+}
+
+// Whether the focused native control handles the key itself: the portable
+// control says so, Space presses buttons, and an open drop-down list takes Enter
+// and Escape to close itself. (The windows' own dialog codes are no guide: a
+// multi-line edit asks for every key, Tab and Escape included.)
+bool NativeTakesKey(const MSG& msg, Key key)
+{
+    // A part of a control (the edit box of a drop-down) belongs to the control.
+    const WinControlPeer* peer = nullptr;
+    for (HWND hwnd = msg.hwnd; hwnd && !peer && (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD); hwnd = GetParent(hwnd))
+        peer = WinControlPeer::FromHandle(hwnd);
+    if (!peer)
+        return false;
+    if (key == Key::Space || peer->Target().WantsKey(key))
+        return true;
+    if ((key != Key::Enter && key != Key::Escape) || peer->Target().Kind() != NativeKind::ComboBox)
+        return false;
+    return SendMessageA(peer->Handle(), CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+}
+
 }  // namespace
 
 WinBackend::WinBackend()
 {
     InitCommonControls();
-    InstallGdiDrawing();
     WindowParams params;
     params.windowClass = WindowClass::Application;
     params.style = WS_POPUP;
@@ -55,9 +100,9 @@ WinBackend::~WinBackend()
 {
     for (const auto& [id, timer] : timers_)
         KillTimer(ApplicationWindow(), id);
+    DropPostedTasks();
     DetachTarget(ApplicationWindow());
     appWindow_.Reset();
-    UninstallGdiDrawing();
 }
 
 std::unique_ptr<FormPeer> WinBackend::CreateFormPeer(Form& form)
@@ -84,6 +129,7 @@ bool WinBackend::DispatchNext(bool wait)
     } else if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) || msg.message == WM_QUIT) {
         return false;
     }
+    DispatchScope scope(*this);
     if (!PreTranslate(msg)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
@@ -92,7 +138,8 @@ bool WinBackend::DispatchNext(bool wait)
 }
 
 // Alt+letter, and letters the focused control does not take, are the form's
-// accelerators; Tab, Enter and the arrows go to the dialog manager.
+// accelerators; Tab, Enter, Escape, the arrows and Space go to the form unless
+// the focused native control handles them itself.
 bool WinBackend::PreTranslate(MSG& msg)
 {
     if (!IsKeyMessage(msg.message))
@@ -103,9 +150,13 @@ bool WinBackend::PreTranslate(MSG& msg)
         return false;
     if (msg.message == WM_SYSCHAR || (msg.message == WM_CHAR && !WantsCharacters(msg)))
         return form->GetForm().DispatchDialogChar(static_cast<char>(msg.wParam));
-    if (msg.message == WM_CHAR)
+    if (msg.message != WM_KEYDOWN)
         return false;
-    return IsDialogMessageA(top, &msg) != FALSE;
+    form->GetForm().KeyboardUsed();
+    const std::optional<Key> key = KeyOf(msg.wParam);
+    if (!key || (msg.hwnd != top && NativeTakesKey(msg, *key)))
+        return false;
+    return form->GetForm().DispatchKey(*key, KeysHeld());
 }
 
 void WinBackend::RequestQuit()
@@ -164,7 +215,37 @@ MenuItem* WinBackend::TrackPopupMenu(PopupMenu& menu, Point screen)
 void WinBackend::SetApplicationTitle(const std::string& title)
 {
     SetWindowTextA(ApplicationWindow(), title.c_str());
-    platform::SetPlainMessageCaption(title);
+}
+
+Form* WinBackend::ActiveForm()
+{
+    WinFormPeer* peer = WinFormPeer::FromHandle(GetActiveWindow());
+    return peer ? &peer->GetForm() : nullptr;
+}
+
+// The box's own message loop dispatches timer ticks and posted messages meanwhile.
+platform::MsgAnswer WinBackend::ShowMessageBox(const platform::MessageRequest& request, Form* owner)
+{
+    auto* ownerPeer = owner ? dynamic_cast<WinFormPeer*>(owner->Peer()) : nullptr;
+    HWND ownerWindow = ownerPeer ? ownerPeer->Handle() : nullptr;
+    return platform::ShowWinMessageBox(ownerWindow, request);
+}
+
+void WinBackend::Post(std::function<void()> task)
+{
+    auto* carried = new std::function<void()>(std::move(task));
+    if (!PostMessageA(ApplicationWindow(), TaskMessage, 0, reinterpret_cast<LPARAM>(carried))) {
+        delete carried;
+        throw std::runtime_error("Cannot post a message to the application window");
+    }
+}
+
+// Tasks still queued when the backend goes are never run.
+void WinBackend::DropPostedTasks()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, ApplicationWindow(), TaskMessage, TaskMessage, PM_REMOVE))
+        delete reinterpret_cast<std::function<void()>*>(msg.lParam);
 }
 
 LRESULT WinBackend::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -177,6 +258,11 @@ LRESULT WinBackend::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     }
     if (message == WakeMessage)
         return 0;
+    if (message == TaskMessage) {
+        const std::unique_ptr<std::function<void()>> task(reinterpret_cast<std::function<void()>*>(lParam));
+        (*task)();
+        return 0;
+    }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 

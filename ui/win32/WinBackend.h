@@ -1,8 +1,8 @@
 #pragma once
 // The Windows backend: a window per form, child windows for the native controls,
-// GDI for drawing, SetTimer timers and the thread's message queue. A hidden
-// application window carries the application title (the running-copy search looks
-// for it), owns the timers and the popup menus.
+// GDI for drawing (while the backend exists), SetTimer timers and the thread's
+// message queue. A hidden application window carries the application title (the
+// running-copy search looks for it), owns the timers and the popup menus.
 #include <windows.h>
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "ui/Backend.h"
+#include "ui/win32/GdiDrawing.h"
 #include "ui/win32/WinHandles.h"
 #include "ui/win32/WinWindowClass.h"
 
@@ -34,6 +35,9 @@ public:
     Size ScreenSize() override;
     MenuItem* TrackPopupMenu(PopupMenu& menu, Point screen) override;
     void SetApplicationTitle(const std::string& title) override;
+    Form* ActiveForm() override;
+    platform::MsgAnswer ShowMessageBox(const platform::MessageRequest& request, Form* owner) override;
+    void Post(std::function<void()> task) override;
 
     HWND ApplicationWindow() const { return appWindow_.Get(); }
     // Called by the timer peers.
@@ -42,7 +46,9 @@ public:
 private:
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     bool PreTranslate(MSG& msg);
+    void DropPostedTasks();
 
+    GdiDrawing gdi_;
     WindowHandle appWindow_;
     bool quit_ = false;
     std::map<UINT_PTR, Timer*> timers_;

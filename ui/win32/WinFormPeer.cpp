@@ -1,7 +1,7 @@
 #include "ui/win32/WinFormPeer.h"
 
-#include "ui/ButtonControl.h"
 #include "ui/Form.h"
+#include "ui/NativeControl.h"
 #include "ui/win32/GdiCanvas.h"
 #include "ui/win32/GdiRegion.h"
 #include "ui/win32/NestingGuard.h"
@@ -22,15 +22,11 @@ bool OwnsWindow(HWND form, HWND other)
     return other && (other == form || IsChild(form, other));
 }
 
-const ButtonControl* FindDefaultButton(const Control& root)
+// The window of the form's owner during a modal run, or nullptr.
+HWND OwnerWindow(const Form& form)
 {
-    for (const Control* child : root.Children()) {
-        if (const auto* button = dynamic_cast<const ButtonControl*>(child); button && button->Default())
-            return button;
-        if (const ButtonControl* deeper = FindDefaultButton(*child))
-            return deeper;
-    }
-    return nullptr;
+    const auto* owner = form.Owner() ? dynamic_cast<const WinFormPeer*>(form.Owner()->Peer()) : nullptr;
+    return owner ? owner->Handle() : nullptr;
 }
 
 }  // namespace
@@ -43,7 +39,7 @@ WinFormPeer::WinFormPeer(Form& form, HWND applicationWindow)
     params.style = style.style;
     params.exStyle = style.exStyle;
     params.title = form_.Caption().c_str();
-    params.owner = popup_ ? applicationWindow : nullptr;
+    params.owner = popup_ ? applicationWindow : OwnerWindow(form_);
     params.bounds = WindowRectFor(form_, style);
     {
         NestingGuard guard(applying_);
@@ -55,7 +51,6 @@ WinFormPeer::WinFormPeer(Form& form, HWND applicationWindow)
 
 WinFormPeer::~WinFormPeer()
 {
-    *alive_ = false;
     DetachTarget(window_.Get());
 }
 
@@ -81,6 +76,12 @@ void WinFormPeer::Update(Change change)
         break;
     case Change::Enabled:
     case Change::Input: ApplyInput(); break;
+    case Change::Modal: ApplyOwner(); break;
+    case Change::Focus:
+        // A windowless control has the focus while the form's window has it.
+        if (GetActiveWindow() == Handle())
+            ::SetFocus(Handle());
+        break;
     case Change::BackColor:
     case Change::TextFont:
     case Change::Appearance: InvalidateRect(Handle(), nullptr, FALSE); break;
@@ -137,17 +138,17 @@ void WinFormPeer::ChildMouse(HWND child, UINT message, WPARAM wParam, LPARAM lPa
     MapWindowPoints(child, Handle(), &p, 1);
     event->pos = {p.x, p.y};
     childEvent_ = true;
-    const std::shared_ptr<bool> alive = alive_;
+    const LifeWatch alive = life_.Watch();
     Dispatch(*event);
-    if (*alive)
+    if (alive.Alive())
         childEvent_ = false;
 }
 
 void WinFormPeer::Dispatch(const MouseEvent& event)
 {
-    const std::shared_ptr<bool> alive = alive_;
+    const LifeWatch alive = life_.Watch();
     form_.DispatchMouse(event);
-    if (*alive)
+    if (alive.Alive())
         StartLeaveCheck();
 }
 
@@ -167,7 +168,6 @@ LRESULT WinFormPeer::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARA
     case WM_MOVE:
     case WM_SIZE: WindowPlaced(); break;
     case WM_SETFOCUS: RestoreFocus(); return 0;
-    case DM_GETDEFID: return DefaultButtonId();
     case WM_MOUSEACTIVATE:
         if (popup_)
             return MA_NOACTIVATE;
@@ -338,7 +338,8 @@ void WinFormPeer::CheckLeave()
     form_.DispatchMouse({MouseAction::Leave, MouseButton::Left, {}, {}});
 }
 
-// Back to the control that had the focus when the window was last active.
+// Back to the native control that had the focus when the window was last active;
+// with a windowless control focused (or none) the form's window keeps it.
 void WinFormPeer::RestoreFocus()
 {
     auto* native = dynamic_cast<NativeControl*>(form_.ActiveControl());
@@ -348,12 +349,12 @@ void WinFormPeer::RestoreFocus()
         ::SetFocus(peer->Handle());
 }
 
-// The dialog manager asks this when Enter is pressed.
-LRESULT WinFormPeer::DefaultButtonId() const
+// An owned window stays above its owner and has no taskbar button. The popup
+// hint window keeps the application window as its owner.
+void WinFormPeer::ApplyOwner()
 {
-    const ButtonControl* button = FindDefaultButton(form_);
-    auto* peer = button ? dynamic_cast<WinControlPeer*>(button->Peer()) : nullptr;
-    return peer ? MAKELONG(peer->Id(), DC_HASDEFID) : 0;
+    if (!popup_)
+        SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(OwnerWindow(form_)));
 }
 
 }  // namespace vx::ui::win32

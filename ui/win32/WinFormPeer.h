@@ -9,6 +9,7 @@
 #include "ui/Backend.h"
 #include "ui/Bitmap.h"
 #include "ui/Input.h"
+#include "ui/LifeToken.h"
 #include "ui/win32/WinHandles.h"
 #include "ui/win32/WinWindowClass.h"
 
@@ -20,7 +21,8 @@ namespace vx::ui::win32 {
 
 class WinFormPeer : public FormPeer, public WindowTarget {
 public:
-    // Input-transparent windows (hints) are owned by the application window.
+    // Input-transparent windows (hints) are owned by the application window, a
+    // form in a modal run by its owner's window.
     WinFormPeer(Form& form, HWND applicationWindow);
     ~WinFormPeer() override;
     WinFormPeer(const WinFormPeer&) = delete;
@@ -56,7 +58,7 @@ private:
     void StartLeaveCheck();
     void CheckLeave();
     void RestoreFocus();
-    LRESULT DefaultButtonId() const;
+    void ApplyOwner();
 
     Form& form_;
     bool popup_ = false;
@@ -66,7 +68,7 @@ private:
     bool childEvent_ = false;     // dispatching a native control's mouse message
     bool leaveCheck_ = false;     // the pointer is over the window: watch for it to leave
     int nextControlId_ = 100;
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    LifeToken life_;  // a handler may destroy the form, and this peer with it
 };
 
 }  // namespace vx::ui::win32

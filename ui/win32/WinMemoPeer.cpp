@@ -8,15 +8,19 @@ WinMemoPeer::WinMemoPeer(Memo& memo, WinFormPeer& form) : WinControlPeer(memo, f
 
 void WinMemoPeer::Command(WORD code)
 {
-    if (code == EN_VSCROLL && !Syncing())
+    if (Syncing())
+        return;
+    if (code == EN_VSCROLL)
         memo_.NativeScrolled(static_cast<int>(SendMessageA(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0)));
+    else if (code == EN_CHANGE)
+        memo_.NativeTextChanged(WindowText(Handle()));
 }
 
 WinControlPeer::ChildWindowParams WinMemoPeer::ChildParams() const
 {
-    DWORD style = WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-    if (memo_.ReadOnly())
-        style |= ES_READONLY;
+    DWORD style = WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL;
+    // Enter goes to the form's default button unless the text takes new lines.
+    style |= memo_.ReadOnly() ? ES_READONLY : ES_WANTRETURN;
     if (memo_.VerticalScrollBar())
         style |= WS_VSCROLL;
     if (!memo_.WordWrap())
@@ -34,7 +38,10 @@ void WinMemoPeer::UpdateKind(Change change)
 {
     switch (change) {
     case Change::Text:
-    case Change::Items: SyncState(); break;
+        // Typing already shows; rewriting would move the caret.
+        if (WindowText(Handle()) != memo_.Text())
+            SyncState();
+        break;
     case Change::Style: Recreate(); break;
     default: break;
     }

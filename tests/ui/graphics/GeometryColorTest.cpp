@@ -1,6 +1,7 @@
 // Rectangles, colours, system colours and font sizes.
 #include <gtest/gtest.h>
 
+#include "platform/CurrentService.h"
 #include "ui/Color.h"
 #include "ui/Font.h"
 #include "ui/Geometry.h"
@@ -41,14 +42,18 @@ TEST(Colors, ColorrefLayoutAndSystemColours)
     EXPECT_EQ(ColorToRgb(clRed), clRed);
 }
 
-Color AllGreen(SystemColor) { return clLime; }
+struct AllGreen : SystemColors {
+    Color Get(SystemColor) const override { return clLime; }
+};
 
-TEST(Colors, ProviderReplacesTheHostValues)
+TEST(Colors, AnInstalledSourceReplacesTheHostValues)
 {
-    const SysColorProvider previous = SetSysColorProvider(&AllGreen);
-    EXPECT_EQ(SysColor(SystemColor::ButtonFace), clLime);
-    EXPECT_EQ(ColorToRgb(clBtnFace), clLime);
-    SetSysColorProvider(previous);
+    AllGreen green;
+    {
+        platform::ScopedService<SystemColors> scope(green);
+        EXPECT_EQ(SysColor(SystemColor::ButtonFace), clLime);
+        EXPECT_EQ(ColorToRgb(clBtnFace), clLime);
+    }
     EXPECT_EQ(ColorToRgb(clBtnFace), HostSysColor(SystemColor::ButtonFace));
 }
 

@@ -2,8 +2,10 @@
 // close messages; modal runs disable the other windows; timers tick from the loop.
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
+#include "platform/MessageBoxes.h"
 #include "tests/ui/win32/WinFixture.h"
 #include "ui/Canvas.h"
 #include "ui/Form.h"
@@ -274,6 +276,90 @@ TEST_F(WinFormTest, TheApplicationWindowCarriesTheTitle)
     app.SetTitle("Velocitrex Gallery Test");
     HWND found = FindWindowA(nullptr, "Velocitrex Gallery Test");
     EXPECT_EQ(found, backend.ApplicationWindow());
+}
+
+// A windowless control's handler destroys its form while the form's window is
+// handling the mouse message; Release waits until the message has been handled.
+TEST_F(WinFormTest, AClickHandlerMayDestroyOrReleaseItsForm)
+{
+    for (bool release : {false, true}) {
+        SCOPED_TRACE(release ? "released" : "destroyed");
+        std::unique_ptr<BlockForm> held = MakeForm<BlockForm>();
+        BlockForm& form = release ? static_cast<BlockForm&>(app.Adopt(std::move(held))) : *held;
+        form.Show();
+        HWND hwnd = WindowOf(form);
+        bool windowDuringHandler = false;
+        form.block.OnClick = [&] {
+            if (release)
+                form.Release();
+            else
+                held.reset();
+            windowDuringHandler = IsWindow(hwnd) != FALSE;
+        };
+        PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 35));
+        PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(25, 35));
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hwnd); }, 1000));
+        EXPECT_EQ(windowDuringHandler, release);
+        EXPECT_EQ(app.Forms().size(), 0u);
+    }
+}
+
+TEST_F(WinFormTest, AModalFormIsAnOwnedWindowOfTheActiveForm)
+{
+    auto& main = app.CreateForm<BlockForm>();
+    main.Show();
+    auto& dialog = app.CreateForm<BlockForm>();
+    dialog.SetBounds(140, 120, 150, 100);
+    PumpUntil([&] { return GetActiveWindow() == WindowOf(main); }, 1000);
+    HWND ownerDuringRun = nullptr;
+    bool dialogAboveOwner = false;
+    Timer look;
+    look.SetInterval(30);
+    look.OnTimer = [&] {
+        ownerDuringRun = GetWindow(WindowOf(dialog), GW_OWNER);
+        for (HWND w = GetWindow(WindowOf(main), GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV))
+            dialogAboveOwner = dialogAboveOwner || w == WindowOf(dialog);
+        dialog.SetModalResult(ModalResult::Ok);
+    };
+    look.SetEnabled(true);
+    EXPECT_EQ(dialog.ShowModal(), ModalResult::Ok);
+    EXPECT_EQ(ownerDuringRun, WindowOf(main));
+    EXPECT_TRUE(dialogAboveOwner);
+    EXPECT_EQ(GetWindow(WindowOf(dialog), GW_OWNER), nullptr);
+}
+
+// Windows' own loop of the box dispatches the program's timer ticks.
+TEST_F(WinFormTest, AMessageBoxIsOwnedByTheActiveFormAndCaptionedWithTheTitle)
+{
+    app.SetTitle("Velocitrex Box Test");
+    auto& main = app.CreateForm<BlockForm>();
+    main.Show();
+    PumpUntil([&] { return GetActiveWindow() == WindowOf(main); }, 1000);
+    HWND box = nullptr;
+    HWND owner = nullptr;
+    bool mainEnabled = true;
+    int ticks = 0;
+    Timer answer;
+    answer.SetInterval(30);
+    answer.OnTimer = [&] {
+        ++ticks;
+        box = FindWindowA("#32770", "Velocitrex Box Test");
+        if (!box || ticks < 3)
+            return;
+        owner = GetWindow(box, GW_OWNER);
+        mainEnabled = IsWindowEnabled(WindowOf(main)) != FALSE;
+        PostMessageA(box, WM_COMMAND, IDNO, 0);
+    };
+    answer.SetEnabled(true);
+    const platform::MsgAnswer result =
+        platform::ShowMessageBox({"Quit ?", "", platform::MsgIcon::Question, platform::MsgButtons::YesNo});
+    answer.SetEnabled(false);
+    EXPECT_EQ(result, platform::MsgAnswer::No);
+    EXPECT_GE(ticks, 3);
+    EXPECT_EQ(owner, WindowOf(main));
+    EXPECT_FALSE(mainEnabled);
+    EXPECT_TRUE(IsWindowEnabled(WindowOf(main)));
+    EXPECT_EQ(GetActiveWindow(), WindowOf(main));
 }
 
 }  // namespace

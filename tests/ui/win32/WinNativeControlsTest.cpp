@@ -4,6 +4,10 @@
 
 #include <commctrl.h>
 
+#include <string>
+#include <vector>
+
+#include "tests/ui/FlatButton.h"
 #include "tests/ui/win32/WinFixture.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
@@ -306,6 +310,78 @@ TEST_F(WinNativeControlsTest, FocusMovesReachTheForm)
     form.spinMtu.NativeTextChanged("99999");
     SetFocus(WindowOf(form.edtName));  // leaving the spin box clamps its text
     EXPECT_EQ(WindowText(WindowOf(form.spinMtu)), "1500");
+}
+
+TEST_F(WinNativeControlsTest, ANativeControlMadeOnTheShownFormGetsItsWindow)
+{
+    Button late(&form);
+    late.SetBounds(300, 280, 80, 25);
+    late.SetCaption("Late");
+    EXPECT_EQ(WindowOf(late), nullptr);  // made in a handler: the window comes after it
+    Pump(30);
+    ASSERT_NE(WindowOf(late), nullptr);
+    EXPECT_EQ(GetParent(WindowOf(late)), WindowOf(form));
+    EXPECT_EQ(WindowText(WindowOf(late)), "Late");
+    EXPECT_EQ(PlaceOf(WindowOf(late)), (Rect{300, 280, 380, 305}));
+}
+
+// Typed keys go through the loop, as a person's do: Enter makes a new line.
+TEST_F(WinNativeControlsTest, TextTypedIntoTheMemoReachesTheControl)
+{
+    int changes = 0;
+    form.memoText.OnChange = [&] { ++changes; };
+    form.btnGo.SetDefault(true);
+    int defaultClicks = 0;
+    form.btnGo.OnClick = [&] { ++defaultClicks; };
+    HWND memo = WindowOf(form.memoText);
+    SetFocus(memo);
+    for (WPARAM key : {WPARAM('h'), WPARAM('i')})
+        PostMessageA(memo, WM_CHAR, key, 0);
+    // The loop translates the key into a character, queued behind what is there.
+    PostMessageA(memo, WM_KEYDOWN, VK_RETURN, 1 | (MapVirtualKeyA(VK_RETURN, 0) << 16));
+    Pump(50);
+    PostMessageA(memo, WM_CHAR, 'y', 0);
+    EXPECT_TRUE(PumpUntil([&] { return form.memoText.Lines().size() == 2; }, 1000));
+    EXPECT_EQ(form.memoText.Lines(), (std::vector<std::string>{"hi", "y"}));
+    EXPECT_EQ(changes, 3);  // a line break alone adds no line yet
+    EXPECT_EQ(defaultClicks, 0);
+    form.memoText.SetText("one\r\ntwo");
+    EXPECT_EQ(WindowText(memo), "one\r\ntwo\r\n");
+}
+
+TEST_F(WinNativeControlsTest, EscapePressesTheCancelButtonAndTheArrowsMoveInARadioGroup)
+{
+    form.btnGo.SetCancel(true);
+    int clicks = 0;
+    form.btnGo.OnClick = [&] { ++clicks; };
+    SetFocus(WindowOf(form.edtName));
+    PostMessageA(WindowOf(form.edtName), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }, 1000));
+    form.rbtnOne.SetChecked(true);
+    form.rbtnOne.SetFocus();
+    PostMessageA(WindowOf(form.rbtnOne), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_TRUE(PumpUntil([&] { return form.rbtnTwo.Checked(); }, 1000));
+    EXPECT_EQ(GetFocus(), WindowOf(form.rbtnTwo));
+    EXPECT_EQ(SendMessageA(WindowOf(form.rbtnOne), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+// The form's own window holds the focus for a windowless button.
+TEST_F(WinNativeControlsTest, TabReachesAWindowlessButtonWhichClicksOnSpace)
+{
+    FlatButton tile(&form);
+    tile.SetBounds(300, 200, 60, 25);
+    tile.SetModalResult(ModalResult::Ok);
+    int clicks = 0;
+    tile.OnClick = [&] { ++clicks; };
+    SetFocus(WindowOf(form.btnSwatch));
+    PostMessageA(WindowOf(form.btnSwatch), WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_TRUE(PumpUntil([&] { return form.ActiveControl() == &tile; }, 1000));
+    EXPECT_EQ(GetFocus(), WindowOf(form));
+    PostMessageA(WindowOf(form), WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }, 1000));
+    EXPECT_EQ(form.GetModalResult(), ModalResult::Ok);
+    PostMessageA(WindowOf(form), WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == WindowOf(form.btnGo); }, 1000));
 }
 
 }  // namespace

@@ -11,22 +11,17 @@
 
 #include "tests/widgets/WidgetFixture.h"
 #include "ui/BitmapStorage.h"
-#include "ui/win32/DibBitmapStorage.h"
+#include "ui/win32/GdiDrawing.h"
+#include "widgets/AHMGradient.h"
 #include "widgets/AHMHint.h"
 #include "widgets/AHMNewHint.h"
 #include "widgets/AHMRoundButton.h"
 #include "widgets/DsFancyButton.h"
 #include "widgets/JLAqua.h"
 #include "widgets/NvOS8PushButton.h"
-#include "widgets/ShowcaseParts.h"
 
 namespace vx::widgets {
 namespace {
-
-std::unique_ptr<ui::BitmapStorage> Dib(int width, int height)
-{
-    return std::make_unique<ui::win32::DibBitmapStorage>(width, height);
-}
 
 // What a case paints, as a picture made with the bitmaps of the moment.
 using Painter = std::function<ui::Bitmap()>;
@@ -35,9 +30,11 @@ using Painter = std::function<ui::Bitmap()>;
 std::vector<std::string> Differences(const Painter& paint)
 {
     const ui::Bitmap soft = paint();
-    ui::SetBitmapStorageFactory(&Dib);
-    const ui::Bitmap gdi = paint();
-    ui::SetBitmapStorageFactory(nullptr);
+    ui::win32::DibStorageFactory dibs;
+    const ui::Bitmap gdi = [&] {
+        platform::ScopedService<ui::BitmapStorageFactory> scope(dibs);
+        return paint();
+    }();
     std::vector<std::string> differ;
     for (int y = 0; y < soft.Height(); ++y)
         for (int x = 0; x < soft.Width(); ++x)
@@ -52,6 +49,19 @@ ui::Bitmap Painted(ui::GraphicControl& control)
 }
 
 class GdiPaintTest : public WidgetFixture {};
+
+// A gradient on a control of its own.
+class GradientSwatch : public ui::GraphicControl {
+public:
+    using GraphicControl::GraphicControl;
+    TAHMGradient& Gradient() { return gradient_; }
+
+protected:
+    void Paint(ui::Canvas& canvas) override { gradient_.DrawGradient(canvas, Width(), Height(), true); }
+
+private:
+    TAHMGradient gradient_;
+};
 
 TEST_F(GdiPaintTest, ButtonsDrawTheSame)
 {

@@ -224,8 +224,7 @@ TEST(GdiMatch, CombineAndHitTestsMatchGdi)
 
 class GdiDrawingInstalled : public ::testing::Test {
 protected:
-    GdiDrawingInstalled() { InstallGdiDrawing(); }
-    ~GdiDrawingInstalled() override { UninstallGdiDrawing(); }
+    GdiDrawing gdi;
 };
 
 TEST_F(GdiDrawingInstalled, BitmapsDrawThroughGdiWithSystemColours)

@@ -1,4 +1,4 @@
-#include "widgets/ShowcaseParts.h"
+#include "apps/gallery/ShowcaseParts.h"
 
 #include <array>
 

@@ -6,7 +6,7 @@
 #include "widgets/DsFancyButton.h"
 #include "widgets/JLAqua.h"
 #include "widgets/NvOS8PushButton.h"
-#include "widgets/ShowcaseParts.h"
+#include "apps/gallery/ShowcaseParts.h"
 
 namespace vx::widgets {
 

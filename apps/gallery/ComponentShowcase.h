@@ -13,7 +13,7 @@
 #include "widgets/JLAqua.h"
 #include "widgets/NvOS8PushButton.h"
 #include "widgets/PlasmaForm.h"
-#include "widgets/ShowcaseParts.h"
+#include "apps/gallery/ShowcaseParts.h"
 
 namespace vx::widgets {
 

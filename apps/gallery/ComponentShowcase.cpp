@@ -1,4 +1,4 @@
-#include "widgets/ComponentShowcase.h"
+#include "apps/gallery/ComponentShowcase.h"
 
 #include <string>
 #include <utility>

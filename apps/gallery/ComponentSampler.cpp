@@ -1,4 +1,4 @@
-#include "widgets/ComponentSampler.h"
+#include "apps/gallery/ComponentSampler.h"
 
 namespace vx::widgets {
 
