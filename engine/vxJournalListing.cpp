@@ -1,5 +1,7 @@
 #include "engine/vxJournalListing.h"
 
+#include <algorithm>
+
 #include "common/DecimalText.h"
 #include "engine/vxOriginalSettings.h"
 #include "engine/vxRegistryKeys.h"
@@ -18,12 +20,47 @@ std::string HexPairs(const std::vector<uint8_t>& bytes)
     return text;
 }
 
+// The number of the record a field name ("S001_4") belongs to, or 0 for any other
+// name. The registry finds names without regard to case, so "s001_4" is the same
+// field; other spellings of the number ("S1_4", "S0001_4") are not.
+int32_t RecordNumberOfField(std::string_view name)
+{
+    size_t cut = name.rfind('_');
+    if (name.empty() || (name.front() != 'S' && name.front() != 's') || cut == std::string_view::npos ||
+        cut + 2 != name.size() || name.back() < '1' || name.back() > '6')
+        return 0;
+    std::string_view digits = name.substr(1, cut - 1);
+    std::optional<int32_t> number = ParseDecimal(digits);
+    if (!number || *number < 1 || RestoreRecordPrefix(*number).substr(1) != digits)
+        return 0;
+    return *number;
+}
+
 }  // namespace
 
-JournalRecord ReadJournalRecord(const RegistryKey& store, std::string_view prefix)
+int32_t JournalCounter(const RegistryKey& store)
 {
+    auto counter = store.ReadDword(CounterValue);
+    return counter ? std::max(static_cast<int32_t>(*counter), 0) : 0;
+}
+
+std::vector<int32_t> JournalRecordNumbers(const RegistryKey& store)
+{
+    const int32_t counter = JournalCounter(store);
+    std::vector<int32_t> numbers;
+    for (const std::string& name : store.ValueNames())
+        if (int32_t number = RecordNumberOfField(name); number >= 1 && number <= counter)
+            numbers.push_back(number);
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
+JournalRecord ReadJournalRecord(const RegistryKey& store, int32_t number)
+{
+    const std::string prefix = RestoreRecordPrefix(number);
     auto text = [&](int field) { return store.ReadString(RestoreFieldName(prefix, field)).value_or(""); };
-    return {0, text(1), text(2), text(3), text(4), text(5), store.ReadValue(RestoreFieldName(prefix, 6))};
+    return {number, text(1), text(2), text(3), text(4), text(5), store.ReadValue(RestoreFieldName(prefix, 6))};
 }
 
 std::vector<JournalRecord> ReadJournal()
@@ -32,15 +69,8 @@ std::vector<JournalRecord> ReadJournal()
     auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::Read);
     if (!store)
         return records;
-    auto counter = store->ReadDword(CounterValue);
-    int32_t last = counter ? static_cast<int32_t>(*counter) : 0;
-    for (int32_t n = 1; n <= last; ++n) {
-        std::string prefix = RestoreRecordPrefix(n);
-        if (!store->ValueExists(RestoreFieldName(prefix, 1)))
-            continue;
-        records.push_back(ReadJournalRecord(*store, prefix));
-        records.back().number = n;
-    }
+    for (int32_t number : JournalRecordNumbers(*store))
+        records.push_back(ReadJournalRecord(*store, number));
     return records;
 }
 

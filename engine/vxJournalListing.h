@@ -16,11 +16,18 @@ struct JournalRecord {
     std::optional<RawValue> data;  // the "_6" field
 };
 
-// The fields of the record with this prefix (S001); missing fields are empty.
-// The number is left 0.
-JournalRecord ReadJournalRecord(const RegistryKey& store, std::string_view prefix);
+// "Counter" of an open store; missing, not a DWORD or negative gives 0.
+int32_t JournalCounter(const RegistryKey& store);
 
-// Records 1 to "Counter" that exist, oldest first.
+// The numbers of the records within the journal's numbering (1 to "Counter") that
+// have any field, oldest first. Taken from the store's value names, so the work
+// follows the size of the store, not the value of "Counter".
+std::vector<int32_t> JournalRecordNumbers(const RegistryKey& store);
+
+// The fields of record `number`; missing fields are empty.
+JournalRecord ReadJournalRecord(const RegistryKey& store, int32_t number);
+
+// The records that JournalRecordNumbers names, oldest first.
 std::vector<JournalRecord> ReadJournal();
 
 // The saved data as text: a DWORD in decimal, REG_SZ and REG_EXPAND_SZ as

@@ -47,12 +47,7 @@ std::optional<SavedValue> CurrentSavedValue(std::string_view existedFlag, RegRoo
     return std::nullopt;
 }
 
-int32_t NextRecordNumber(const RegistryKey& store)
-{
-    auto counter = store.ReadDword(CounterValue);
-    int32_t last = counter ? static_cast<int32_t>(*counter) : 0;
-    return std::max(last, 0) + 1;
-}
+int32_t NextRecordNumber(const RegistryKey& store) { return JournalCounter(store) + 1; }
 
 void DeleteFields(RegistryKey& store, std::string_view prefix, int last)
 {
@@ -209,12 +204,13 @@ bool SaveAndDeleteRegistryValue(RegRoot root, std::string_view keyPath, std::str
     return RegDeleteValueIfPresent(root, keyPath, valueName);
 }
 
-bool DeleteRestoreEntry(std::string_view prefix)
+bool DeleteRestoreEntry(int32_t number)
 {
     auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::ReadWrite);
     if (!store)
         return !RegKeyExists(RegRoot::LocalMachine, StoreKey);
-    JournalRecord record = ReadJournalRecord(*store, prefix);
+    const std::string prefix = RestoreRecordPrefix(number);
+    JournalRecord record = ReadJournalRecord(*store, number);
     if (record.existed.empty()) {
         DeleteFields(*store, prefix, 1);
         return true;
@@ -238,13 +234,16 @@ bool DeleteRestoreEntry(std::string_view prefix)
 
 bool RestoreAllSettings()
 {
-    int32_t counter =
-        GetRegistryValue(RegRoot::LocalMachine, StoreKey, RegValueKind::Integer, CounterValue).AsInteger();
-    if (counter < 1)
-        return true;
+    std::vector<int32_t> numbers;
+    {
+        auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::Read);
+        if (!store || JournalCounter(*store) < 1)
+            return true;
+        numbers = JournalRecordNumbers(*store);
+    }
     bool restored = true;
-    for (int32_t n = counter; n >= 1; --n)
-        restored = DeleteRestoreEntry(RestoreRecordPrefix(n)) && restored;
+    for (auto number = numbers.rbegin(); number != numbers.rend(); ++number)
+        restored = DeleteRestoreEntry(*number) && restored;
     if (!restored)
         return false;
     RegDeleteValueIfPresent(RegRoot::LocalMachine, StoreKey, CounterValue);

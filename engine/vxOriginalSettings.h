@@ -40,12 +40,13 @@ bool SaveAndSetRegistryValue(RegRoot root, std::string_view keyPath, bool create
 // could not be recorded or could not be deleted.
 bool SaveAndDeleteRegistryValue(RegRoot root, std::string_view keyPath, std::string_view valueName);
 
-// Undoes one record and removes it. False only when the saved state could not
-// be written back; the record then stays for a later attempt.
-bool DeleteRestoreEntry(std::string_view prefix);
+// Undoes record `number` and removes it. False only when the saved state could
+// not be written back; the record then stays for a later attempt.
+bool DeleteRestoreEntry(int32_t number);
 
-// Undoes every record, newest first, and removes the store. When a value could
-// not be written back the store is kept and the result is false.
+// Undoes every record that exists within the journal's numbering, newest first,
+// and removes the store. When a value could not be written back the store is
+// kept and the result is false.
 bool RestoreAllSettings();
 
 // Whether an earlier layout of saved settings ("Orig_ttl_TF") is present.
