@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/DecimalText.h"
+#include "engine/vxJournalData.h"
 #include "engine/vxOriginalSettings.h"
 #include "engine/vxRegistryKeys.h"
 
@@ -59,8 +60,30 @@ std::vector<int32_t> JournalRecordNumbers(const RegistryKey& store)
 JournalRecord ReadJournalRecord(const RegistryKey& store, int32_t number)
 {
     const std::string prefix = RestoreRecordPrefix(number);
-    auto text = [&](int field) { return store.ReadString(RestoreFieldName(prefix, field)).value_or(""); };
-    return {number, text(1), text(2), text(3), text(4), text(5), store.ReadValue(RestoreFieldName(prefix, 6))};
+    JournalRecord record;
+    record.number = number;
+    record.complete = true;
+    for (auto [field, text] : {std::pair{1, &record.existed}, {2, &record.rootText}, {3, &record.keyPath},
+                               {4, &record.valueName}, {5, &record.typeText}}) {
+        std::optional<std::string> read = store.ReadString(RestoreFieldName(prefix, field));
+        record.complete = record.complete && read.has_value();
+        *text = read.value_or("");
+    }
+    record.data = store.ReadValue(RestoreFieldName(prefix, 6));
+    record.complete = record.complete && record.data.has_value();
+    return record;
+}
+
+RecordFault FaultOf(const JournalRecord& record)
+{
+    if (!record.complete || (record.existed != "0" && record.existed != "1") ||
+        RelativeKeyPath(record.keyPath).empty())
+        return RecordFault::Incomplete;
+    if (!JournalRootFromText(record.rootText))
+        return RecordFault::UnknownRoot;
+    if (record.existed == "1" && !RestoredValue(record.typeText, record.data))
+        return RecordFault::UnusableData;
+    return RecordFault::None;
 }
 
 std::vector<JournalRecord> ReadJournal()
@@ -95,7 +118,12 @@ std::string FormatJournalRecord(const JournalRecord& record)
     for (const std::string* field : {&record.existed, &record.rootText, &record.keyPath, &record.valueName,
                                      &record.typeText})
         line += "\t" + *field;
-    return line + "\t" + FormatJournalData(record.data);
+    line += "\t" + FormatJournalData(record.data);
+    switch (FaultOf(record)) {
+    case RecordFault::None: return line;
+    case RecordFault::Incomplete: return line + "\tincomplete";
+    default: return line + "\tnot restorable";
+    }
 }
 
 }  // namespace vx

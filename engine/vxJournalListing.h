@@ -14,7 +14,20 @@ struct JournalRecord {
     int32_t number = 0;
     std::string existed, rootText, keyPath, valueName, typeText;
     std::optional<RawValue> data;  // the "_6" field
+    bool complete = false;         // all six fields there, "_1" to "_5" as texts
 };
+
+// What keeps a record from being restored. The engine writes a record whole
+// before it changes the value, so a record cut off by an interruption stands for
+// a change that was never made.
+enum class RecordFault {
+    None,
+    Incomplete,    // a field missing or not a text, a flag other than "0" or "1", no key path
+    UnknownRoot,   // "_2" names neither HKEY_LOCAL_MACHINE nor HKEY_CURRENT_USER
+    UnusableData,  // "_5" and "_6" hold nothing restoring can write back
+};
+
+RecordFault FaultOf(const JournalRecord& record);
 
 // "Counter" of an open store; missing, not a DWORD or negative gives 0.
 int32_t JournalCounter(const RegistryKey& store);
@@ -35,6 +48,7 @@ std::vector<JournalRecord> ReadJournal();
 std::string FormatJournalData(const std::optional<RawValue>& data);
 
 // number, existed flag, root, key path, value name, type text, data; tab-separated.
+// A record restoring cannot use gets one more field: "incomplete" or "not restorable".
 std::string FormatJournalRecord(const JournalRecord& record);
 
 }  // namespace vx

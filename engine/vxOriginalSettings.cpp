@@ -49,17 +49,17 @@ std::optional<SavedValue> CurrentSavedValue(std::string_view existedFlag, RegRoo
 
 int32_t NextRecordNumber(const RegistryKey& store) { return JournalCounter(store) + 1; }
 
-void DeleteFields(RegistryKey& store, std::string_view prefix, int last)
+void DeleteFields(RegistryKey& store, std::string_view prefix)
 {
-    for (int field = 1; field <= last; ++field)
+    for (int field = 1; field <= kFieldCount; ++field)
         store.DeleteValue(RestoreFieldName(prefix, field));
 }
 
-// Takes back a record that could not be written whole, so no half record is
-// ever walked.
+// Takes back a record that could not be written whole. Should that fail too, the
+// record stays incomplete, and restoring passes over it.
 void DropPartialRecord(RegistryKey& store, const std::string& prefix, int32_t previousCounter)
 {
-    DeleteFields(store, prefix, kFieldCount);
+    DeleteFields(store, prefix);
     store.WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(previousCounter)));
 }
 
@@ -76,7 +76,7 @@ bool Exists(RegRoot root, std::string_view keyPath, std::string_view valueName)
     return valueName.empty() ? RegKeyExists(root, keyPath) : RegValueExists(root, keyPath, valueName);
 }
 
-// Puts back the state a record holds; false when it could not be written.
+// Puts back the state a record without fault holds; false when it could not be written.
 bool UndoRecord(RegRoot root, const JournalRecord& record)
 {
     if (record.existed == "0") {
@@ -87,10 +87,22 @@ bool UndoRecord(RegRoot root, const JournalRecord& record)
         return !Exists(root, record.keyPath, record.valueName);
     }
     auto value = RestoredValue(record.typeText, record.data);
-    if (!value)
-        return true;  // the change was never made: the record holds no data
     auto key = CurrentRegistry().OpenKey(root, record.keyPath, KeyAccess::ReadWrite, true);
-    return key && key->WriteValue(record.valueName, *value);
+    return value && key && key->WriteValue(record.valueName, *value);
+}
+
+void ShowFaultMessage(const std::string& prefix, RecordFault fault)
+{
+    switch (fault) {
+    case RecordFault::Incomplete:
+        platform::ShowPlainMessage("Incomplete record " + prefix + " in DeleteRestoreEntry");
+        break;
+    case RecordFault::UnknownRoot:
+        platform::ShowPlainMessage("Unexpected root key in DeleteRestoreEntry with \"" + prefix);
+        break;
+    case RecordFault::UnusableData: platform::ShowPlainMessage("Unexpected data type in " + prefix + "_5"); break;
+    case RecordFault::None: break;
+    }
 }
 
 }  // namespace
@@ -169,15 +181,15 @@ bool AddRestoreEntry(std::string_view existedFlag, RegRoot root, std::string_vie
     int32_t number = NextRecordNumber(*store);
     if (!store->WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(number))))
         return false;
+    // Always all six fields, so a record that lacks one was cut off.
     std::vector<RawValue> fields{RawValue::Text(existedFlag), RawValue::Text(*rootText),
                                  RawValue::Text(keyPath), RawValue::Text(valueName)};
-    if (existedFlag == "0") {
-        fields.push_back(RawValue::Text(""));
+    if (existedFlag == "0" || saved->typeText == NoneTypeText) {
+        fields.push_back(RawValue::Text(existedFlag == "0" ? "" : saved->typeText));
         fields.push_back(RawValue::Text(""));
     } else {
         fields.push_back(RawValue::Text(saved->typeText));
-        if (saved->typeText != NoneTypeText)
-            fields.push_back(saved->data);
+        fields.push_back(saved->data);
     }
     std::string prefix = RestoreRecordPrefix(number);
     if (WriteRecord(*store, prefix, fields))
@@ -204,35 +216,27 @@ bool SaveAndDeleteRegistryValue(RegRoot root, std::string_view keyPath, std::str
     return RegDeleteValueIfPresent(root, keyPath, valueName);
 }
 
-bool DeleteRestoreEntry(int32_t number)
+bool DeleteRestoreEntry(int32_t number, std::vector<SkippedRecord>* skipped)
 {
     auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::ReadWrite);
     if (!store)
         return !RegKeyExists(RegRoot::LocalMachine, StoreKey);
     const std::string prefix = RestoreRecordPrefix(number);
-    JournalRecord record = ReadJournalRecord(*store, number);
-    if (record.existed.empty()) {
-        DeleteFields(*store, prefix, 1);
+    const JournalRecord record = ReadJournalRecord(*store, number);
+    if (RecordFault fault = FaultOf(record); fault != RecordFault::None) {
+        DeleteFields(*store, prefix);
+        ShowFaultMessage(prefix, fault);
+        if (skipped)
+            skipped->push_back({number, fault});
         return true;
     }
-    auto root = JournalRootFromText(record.rootText);
-    if (!root) {
-        DeleteFields(*store, prefix, 2);
-        platform::ShowPlainMessage("Unexpected root key in DeleteRestoreEntry with \"" + std::string(prefix));
-        return true;
-    }
-    if (record.existed != "0" && !IsRestorableType(record.typeText)) {
-        DeleteFields(*store, prefix, 4);
-        platform::ShowPlainMessage("Unexpected data type in " + std::string(prefix) + "_5");
-        return true;
-    }
-    if (!UndoRecord(*root, record))
+    if (!UndoRecord(*JournalRootFromText(record.rootText), record))
         return false;
-    DeleteFields(*store, prefix, kFieldCount);
+    DeleteFields(*store, prefix);
     return true;
 }
 
-bool RestoreAllSettings()
+bool RestoreAllSettings(std::vector<SkippedRecord>* skipped)
 {
     std::vector<int32_t> numbers;
     {
@@ -243,7 +247,7 @@ bool RestoreAllSettings()
     }
     bool restored = true;
     for (auto number = numbers.rbegin(); number != numbers.rend(); ++number)
-        restored = DeleteRestoreEntry(*number) && restored;
+        restored = DeleteRestoreEntry(*number, skipped) && restored;
     if (!restored)
         return false;
     RegDeleteValueIfPresent(RegRoot::LocalMachine, StoreKey, CounterValue);

@@ -13,6 +13,7 @@
 #include "platform/host/HostMessageBoxes.h"
 #include "tests/engine/BudgetRegistry.h"
 #include "tests/engine/FixtureRegistry.h"
+#include "tests/engine/RegistrySnapshot.h"
 
 namespace vx {
 namespace {
@@ -71,6 +72,84 @@ TEST_F(JournalDamage, AHugeCounterCostsOnlyTheRecordsThatExist)
     EXPECT_EQ(Mstcp().FindValue("DefaultTTL")->value, RawValue::Text("32"));
     EXPECT_FALSE(Mstcp().FindValue("Added"));
     EXPECT_FALSE(RegKeyExists(LM, StoreKey));
+}
+
+// A record is written whole before its value is changed, but a power cut can
+// stop it after any field. Cut after "_3", the record of a value that did not
+// exist once read as a whole-key record: restore deleted the MSTCP key with all
+// its values and reported success. Cut after "_2", every restore failed. The
+// second record shows that no cut-off record is acted on.
+TEST_F(JournalDamage, ARecordCutOffAtAnyFieldIsPassedOverAndReported)
+{
+    const std::vector<const char*> records[] = {
+        {"0", "HKEY_LOCAL_MACHINE", MstcpKey.data(), "DefaultRcvWindow", "", ""},
+        {"1", "HKEY_LOCAL_MACHINE", MstcpKey.data(), "DefaultTTL", "String", "32"},
+    };
+    for (const auto& fields : records) {
+        for (size_t written = 1; written < fields.size(); ++written) {
+            SCOPED_TRACE("flag " + std::string(fields[0]) + ", name \"" + fields[3] + "\", fields written: " +
+                         std::to_string(written));
+            registry_.Registry().Clear();
+            boxes_.Clear();
+            Mstcp().SetValue("DefaultTTL", RawValue::Text("64"));
+            PutRecord(1, std::vector<const char*>(fields.begin(), fields.begin() + static_cast<long>(written)));
+            PutCounter(1);
+            ASSERT_EQ(ReadJournal().size(), 1u);
+            EXPECT_TRUE(FormatJournalRecord(ReadJournal()[0]).ends_with("\tincomplete"));
+            const auto before = test::TakeSnapshot(registry_.Registry(), std::string(StoreKey));
+
+            std::vector<SkippedRecord> skipped;
+            EXPECT_TRUE(RestoreAllSettings(&skipped));
+            EXPECT_EQ(test::TakeSnapshot(registry_.Registry()), before);
+            EXPECT_EQ(skipped, (std::vector<SkippedRecord>{{1, RecordFault::Incomplete}}));
+            EXPECT_EQ(Messages(), std::vector<std::string>{"Incomplete record S001 in DeleteRestoreEntry"});
+        }
+    }
+}
+
+// What the listing marks, and why restore would pass the record over.
+TEST_F(JournalDamage, TheListingMarksRecordsRestoringCannotUse)
+{
+    struct Case {
+        std::vector<const char*> fields;
+        RawValue data;  // "_6"
+        const char* mark;
+    };
+    const char* mstcp = MstcpKey.data();
+    const Case cases[] = {
+        {{"1", "HKEY_LOCAL_MACHINE", mstcp, "V", "String"}, RawValue::Text("32"), ""},
+        {{"0", "HKEY_LOCAL_MACHINE", mstcp, "V", ""}, RawValue::Text(""), ""},
+        {{"1", "HKEY_LOCAL_MACHINE", mstcp, "V", "Integer"}, RawValue::Text("32"), "\tnot restorable"},
+        {{"1", "HKEY_LOCAL_MACHINE", mstcp, "V", "None"}, RawValue::Text(""), "\tnot restorable"},
+        {{"1", "HKEY_CLASSES_ROOT", mstcp, "V", "String"}, RawValue::Text("32"), "\tnot restorable"},
+        {{"", "HKEY_LOCAL_MACHINE", mstcp, "V", "String"}, RawValue::Text("32"), "\tincomplete"},
+        {{"yes", "HKEY_LOCAL_MACHINE", mstcp, "V", "String"}, RawValue::Text("32"), "\tincomplete"},
+        {{"1", "HKEY_LOCAL_MACHINE", "\\", "V", "String"}, RawValue::Text("32"), "\tincomplete"},
+        {{"1", "HKEY_LOCAL_MACHINE", mstcp, "V", nullptr}, RawValue::Text("32"), "\tincomplete"},
+    };
+    for (const Case& c : cases) {
+        registry_.Registry().Clear();
+        PutRecord(1, c.fields);
+        Store().SetValue("S001_6", c.data);
+        PutCounter(1);
+        const auto records = ReadJournal();
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_TRUE(FormatJournalRecord(records[0]).ends_with("\t" + FormatJournalData(c.data) + c.mark))
+            << FormatJournalRecord(records[0]);
+    }
+}
+
+// A field that is not a text counts as missing.
+TEST_F(JournalDamage, AFieldOfTheWrongTypeMakesTheRecordIncomplete)
+{
+    Mstcp().SetValue("DefaultTTL", RawValue::Text("64"));
+    PutRecord(1, {"1", "HKEY_LOCAL_MACHINE", MstcpKey.data(), nullptr, "String", "32"});
+    Store().SetValue("S001_4", RawValue::Dword(7));
+    PutCounter(1);
+    std::vector<SkippedRecord> skipped;
+    EXPECT_TRUE(RestoreAllSettings(&skipped));
+    EXPECT_EQ(skipped, (std::vector<SkippedRecord>{{1, RecordFault::Incomplete}}));
+    EXPECT_EQ(Mstcp().FindValue("DefaultTTL")->value, RawValue::Text("64"));
 }
 
 }  // namespace
