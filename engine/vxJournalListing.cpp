@@ -86,15 +86,18 @@ RecordFault FaultOf(const JournalRecord& record)
     return RecordFault::None;
 }
 
-std::vector<JournalRecord> ReadJournal()
+std::vector<JournalRecord> ReadJournal(const RegistryKey& store)
 {
     std::vector<JournalRecord> records;
-    auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::Read);
-    if (!store)
-        return records;
-    for (int32_t number : JournalRecordNumbers(*store))
-        records.push_back(ReadJournalRecord(*store, number));
+    for (int32_t number : JournalRecordNumbers(store))
+        records.push_back(ReadJournalRecord(store, number));
     return records;
+}
+
+std::vector<JournalRecord> ReadJournal()
+{
+    auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::Read);
+    return store ? ReadJournal(*store) : std::vector<JournalRecord>{};
 }
 
 std::string FormatJournalData(const std::optional<RawValue>& data)

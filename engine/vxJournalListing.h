@@ -41,6 +41,8 @@ std::vector<int32_t> JournalRecordNumbers(const RegistryKey& store);
 JournalRecord ReadJournalRecord(const RegistryKey& store, int32_t number);
 
 // The records that JournalRecordNumbers names, oldest first.
+std::vector<JournalRecord> ReadJournal(const RegistryKey& store);
+// The same from the store key (none when it cannot be opened).
 std::vector<JournalRecord> ReadJournal();
 
 // The saved data as text: a DWORD in decimal, REG_SZ and REG_EXPAND_SZ as

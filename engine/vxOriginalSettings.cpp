@@ -14,19 +14,6 @@ namespace {
 
 constexpr int kFieldCount = 6;
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool LessIgnoringCase(const std::string& a, const std::string& b)
-{
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
-}
-
-std::string TextField(const RegistryKey& store, const std::string& name)
-{
-    return store.ReadString(name).value_or("");
-}
-
 void ShowRootMessage() { platform::ShowPlainMessage("Unexpected Root Key value in RegKeySaved"); }
 
 // The record form of the value as it is now; nullopt (after the message) when
@@ -61,6 +48,19 @@ void DropPartialRecord(RegistryKey& store, const std::string& prefix, int32_t pr
 {
     DeleteFields(store, prefix);
     store.WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(previousCounter)));
+}
+
+// Removes what an earlier journal or another program left in the fields of a
+// number beyond "Counter", before raising "Counter" to it: a stale field must
+// never become part of a record. False when one could not be removed.
+bool ClearFields(RegistryKey& store, std::string_view prefix)
+{
+    for (int field = 1; field <= kFieldCount; ++field) {
+        std::string name = RestoreFieldName(prefix, field);
+        if (store.ValueExists(name) && !store.DeleteValue(name))
+            return false;
+    }
+    return true;
 }
 
 bool WriteRecord(RegistryKey& store, const std::string& prefix, const std::vector<RawValue>& fields)
@@ -147,17 +147,12 @@ bool RegKeySaved(RegRoot root, std::string_view keyPath, std::string_view valueN
     auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::Read);
     if (!store)
         return false;
-    std::vector<std::string> names = store->ValueNames();
-    std::stable_sort(names.begin(), names.end(), LessIgnoringCase);
-    // The fields of a record sort next to each other: _2 root, _3 key path, _4 value name.
-    for (size_t i = 0; i + 2 < names.size(); ++i) {
-        if (names[i].find("_2") == std::string::npos || TextField(*store, names[i]) != *rootText)
-            continue;
-        if (names[i + 1].find("_3") == std::string::npos || TextField(*store, names[i + 1]) != keyPath)
-            continue;
-        if (names[i + 2].find("_4") != std::string::npos && TextField(*store, names[i + 2]) == valueName)
+    // Only a record restoring can use holds the earlier state: stale, cut-off or
+    // damaged fields must not pass a value as journalled.
+    for (const JournalRecord& record : ReadJournal(*store))
+        if (record.rootText == *rootText && record.keyPath == keyPath && record.valueName == valueName &&
+            FaultOf(record) == RecordFault::None)
             return true;
-    }
     return false;
 }
 
@@ -179,7 +174,9 @@ bool AddRestoreEntry(std::string_view existedFlag, RegRoot root, std::string_vie
         return false;
 
     int32_t number = NextRecordNumber(*store);
-    if (!store->WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(number))))
+    std::string prefix = RestoreRecordPrefix(number);
+    if (!ClearFields(*store, prefix) ||
+        !store->WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(number))))
         return false;
     // Always all six fields, so a record that lacks one was cut off.
     std::vector<RawValue> fields{RawValue::Text(existedFlag), RawValue::Text(*rootText),
@@ -191,7 +188,6 @@ bool AddRestoreEntry(std::string_view existedFlag, RegRoot root, std::string_vie
         fields.push_back(RawValue::Text(saved->typeText));
         fields.push_back(saved->data);
     }
-    std::string prefix = RestoreRecordPrefix(number);
     if (WriteRecord(*store, prefix, fields))
         return true;
     DropPartialRecord(*store, prefix, number - 1);

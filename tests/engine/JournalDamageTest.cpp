@@ -3,6 +3,7 @@
 // on what the journal really holds, and never harm what it does not name.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "platform/host/HostMessageBoxes.h"
 #include "tests/engine/BudgetRegistry.h"
 #include "tests/engine/FixtureRegistry.h"
+#include "tests/engine/PowerCutRegistry.h"
 #include "tests/engine/RegistrySnapshot.h"
 
 namespace vx {
@@ -34,6 +36,12 @@ protected:
                 Store().SetValue(RestoreFieldName(prefix, static_cast<int>(i) + 1), RawValue::Text(fields[i]));
     }
     void PutCounter(uint32_t counter) { Store().SetValue(CounterValue, RawValue::Dword(counter)); }
+    bool SetTtl(const char* text)
+    {
+        return SaveAndSetRegistryValue(LM, MstcpKey, false, RegistryValue::String(text), "DefaultTTL",
+                                       RegValueKind::String);
+    }
+    RawValue Ttl() { return Mstcp().FindValue("DefaultTTL")->value; }
 
     std::vector<std::string> Messages() const
     {
@@ -150,6 +158,69 @@ TEST_F(JournalDamage, AFieldOfTheWrongTypeMakesTheRecordIncomplete)
     EXPECT_TRUE(RestoreAllSettings(&skipped));
     EXPECT_EQ(skipped, (std::vector<SkippedRecord>{{1, RecordFault::Incomplete}}));
     EXPECT_EQ(Mstcp().FindValue("DefaultTTL")->value, RawValue::Text("64"));
+}
+
+// Fields that do not make a restorable record within 1..Counter once passed
+// DefaultTTL as journalled, so it was changed without a record and restore
+// could not bring it back.
+TEST_F(JournalDamage, OnlyARestorableRecordWithinTheNumberingCountsAsJournalled)
+{
+    const char* mstcp = MstcpKey.data();
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"a stale record beyond Counter",
+         [&] {
+             PutRecord(1, {"1", "HKEY_LOCAL_MACHINE", mstcp, "Other", "String", "a"});
+             PutRecord(50, {"1", "HKEY_LOCAL_MACHINE", mstcp, "DefaultTTL", "String", "999"});
+             PutCounter(1);
+         }},
+        {"a data type restore cannot use",
+         [&] {
+             PutRecord(1, {"1", "HKEY_LOCAL_MACHINE", mstcp, "DefaultTTL", "Bogus", "64"});
+             PutCounter(1);
+         }},
+        {"a record cut off before its data",
+         [&] {
+             PutRecord(1, {"1", "HKEY_LOCAL_MACHINE", mstcp, "DefaultTTL", "String"});
+             PutCounter(1);
+         }},
+        {"neighbouring values that are no record",
+         [&] {
+             PutRecord(1, {"1", "HKEY_LOCAL_MACHINE", mstcp, "Other", "String", "a"});
+             for (auto [name, text] : {std::pair{"A_2", "HKEY_LOCAL_MACHINE"}, {"A_3", mstcp}, {"A_4", "DefaultTTL"}})
+                 Store().SetValue(name, RawValue::Text(text));
+             PutCounter(1);
+         }},
+    };
+    for (const auto& [what, putJournal] : cases) {
+        registry_.Registry().Clear();
+        Mstcp().SetValue("DefaultTTL", RawValue::Text("64"));
+        Mstcp().SetValue("Other", RawValue::Text("a"));
+        putJournal();
+        EXPECT_FALSE(RegKeySaved(LM, MstcpKey, "DefaultTTL")) << what;
+        ASSERT_TRUE(SetTtl("128")) << what;
+        EXPECT_TRUE(RegKeySaved(LM, MstcpKey, "DefaultTTL")) << what;
+        RestoreAllSettings();
+        EXPECT_EQ(Ttl(), RawValue::Text("64")) << what;
+    }
+}
+
+// A stale record just beyond Counter must not join the journal when Counter is
+// raised to its number and the power fails before the new fields are written.
+TEST_F(JournalDamage, APowerCutWhileRecordingNeverLetsStaleFieldsIn)
+{
+    for (long changes = 0; changes <= 16; ++changes) {
+        registry_.Registry().Clear();
+        Mstcp().SetValue("DefaultTTL", RawValue::Text("64"));
+        PutRecord(2, {"1", "HKEY_LOCAL_MACHINE", MstcpKey.data(), "DefaultTTL", "String", "999"});
+        PutCounter(1);
+        {
+            test::PowerCutRegistry cut(registry_.Registry(), changes);
+            ScopedRegistryBackend scope(cut);
+            SetTtl("128");
+        }
+        RestoreAllSettings();
+        EXPECT_EQ(Ttl(), RawValue::Text("64")) << "power cut after " << changes << " changes";
+    }
 }
 
 }  // namespace
