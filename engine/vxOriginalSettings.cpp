@@ -1,6 +1,6 @@
 #include "engine/vxOriginalSettings.h"
 
-#include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "common/DecimalText.h"
@@ -34,12 +34,55 @@ std::optional<SavedValue> CurrentSavedValue(std::string_view existedFlag, RegRoo
     return std::nullopt;
 }
 
-int32_t NextRecordNumber(const RegistryKey& store) { return JournalCounter(store) + 1; }
-
 void DeleteFields(RegistryKey& store, std::string_view prefix)
 {
     for (int field = 1; field <= kFieldCount; ++field)
         store.DeleteValue(RestoreFieldName(prefix, field));
+}
+
+bool CopyFields(RegistryKey& store, std::string_view from, std::string_view to)
+{
+    for (int field = 1; field <= kFieldCount; ++field) {
+        auto value = store.ReadValue(RestoreFieldName(from, field));
+        if (!value || !store.WriteValue(RestoreFieldName(to, field), *value))
+            return false;
+    }
+    return true;
+}
+
+// Numbers the records 1, 2, ... in their order and lowers "Counter" to the last,
+// dropping the cut-off ones. A record is copied whole before its old fields go,
+// so wherever this stops every record is still there, in order, at least once.
+bool RenumberJournal(RegistryKey& store)
+{
+    int32_t next = 1;
+    for (int32_t number : JournalRecordNumbers(store)) {
+        const std::string from = RestoreRecordPrefix(number);
+        if (FaultOf(ReadJournalRecord(store, number)) == RecordFault::Incomplete) {
+            DeleteFields(store, from);
+            continue;
+        }
+        if (number != next) {
+            if (!CopyFields(store, from, RestoreRecordPrefix(next)))
+                return false;
+            DeleteFields(store, from);
+        }
+        ++next;
+    }
+    return store.WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(next - 1)));
+}
+
+// The number of the next record; nullopt when none can be had. "Counter" at the
+// top of its range renumbers the journal first: a number past it would be
+// negative, and restore would never find that record.
+std::optional<int32_t> NextRecordNumber(RegistryKey& store)
+{
+    if (JournalCounter(store) == std::numeric_limits<int32_t>::max() && !RenumberJournal(store))
+        return std::nullopt;
+    int32_t counter = JournalCounter(store);
+    if (counter == std::numeric_limits<int32_t>::max())
+        return std::nullopt;  // more than two thousand million records
+    return counter + 1;
 }
 
 // Takes back a record that could not be written whole. Should that fail too, the
@@ -173,7 +216,10 @@ bool AddRestoreEntry(std::string_view existedFlag, RegRoot root, std::string_vie
     if (!saved)
         return false;
 
-    int32_t number = NextRecordNumber(*store);
+    std::optional<int32_t> next = NextRecordNumber(*store);
+    if (!next)
+        return false;
+    const int32_t number = *next;
     std::string prefix = RestoreRecordPrefix(number);
     if (!ClearFields(*store, prefix) ||
         !store->WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(number))))

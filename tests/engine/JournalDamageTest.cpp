@@ -223,5 +223,44 @@ TEST_F(JournalDamage, APowerCutWhileRecordingNeverLetsStaleFieldsIn)
     }
 }
 
+// With "Counter" at 0x7FFFFFFF the next record once became S-2147483648, which
+// restore never walks: that value was silently not restored. The journal is
+// renumbered instead, in order, and a power cut at any point of it loses nothing.
+TEST_F(JournalDamage, ACounterAtTheTopOfItsRangeRenumbersTheJournal)
+{
+    const char* mstcp = MstcpKey.data();
+    for (long changes = 0; changes <= 80; ++changes) {
+        SCOPED_TRACE("power cut after " + std::to_string(changes) + " changes");
+        registry_.Registry().Clear();
+        for (const char* name : {"A", "B", "DefaultTTL"})
+            Mstcp().SetValue(name, RawValue::Text("changed"));
+        Mstcp().SetValue("DefaultTTL", RawValue::Text("64"));
+        PutRecord(5, {"1", "HKEY_LOCAL_MACHINE", mstcp, "A", "String", "a"});
+        PutRecord(70000, {"1", "HKEY_LOCAL_MACHINE", mstcp, "B", "String", "b"});
+        PutRecord(900000, {"1", "HKEY_LOCAL_MACHINE", mstcp, "C"});  // cut off
+        PutRecord(0x7FFFFFFF, {"1", "HKEY_LOCAL_MACHINE", mstcp, "A", "String", "changed"});
+        PutCounter(0x7FFFFFFF);
+        bool finished = false;
+        {
+            test::PowerCutRegistry cut(registry_.Registry(), changes);
+            ScopedRegistryBackend scope(cut);
+            SetTtl("128");
+            finished = !cut.Cut();
+        }
+        if (finished) {
+            std::vector<std::string> lines;
+            for (const JournalRecord& record : ReadJournal())
+                lines.push_back(FormatJournalRecord(record));
+            const std::string start = "\t1\tHKEY_LOCAL_MACHINE\t" + std::string(mstcp) + "\t";
+            EXPECT_EQ(lines, (std::vector<std::string>{"1" + start + "A\tString\ta", "2" + start + "B\tString\tb",
+                                                       "3" + start + "A\tString\tchanged",
+                                                       "4" + start + "DefaultTTL\tString\t64"}));
+        }
+        RestoreAllSettings();
+        for (auto [name, text] : {std::pair{"A", "a"}, {"B", "b"}, {"DefaultTTL", "64"}})
+            EXPECT_EQ(Mstcp().FindValue(name)->value, RawValue::Text(text)) << name;
+    }
+}
+
 }  // namespace
 }  // namespace vx
