@@ -1,5 +1,6 @@
 #include "engine/vxOriginalSettings.h"
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -117,6 +118,33 @@ bool WriteRecord(RegistryKey& store, const std::string& prefix, const std::vecto
 bool Exists(RegRoot root, std::string_view keyPath, std::string_view valueName)
 {
     return valueName.empty() ? RegKeyExists(root, keyPath) : RegValueExists(root, keyPath, valueName);
+}
+
+// The first key of the path that is missing, as the path spells it; empty when
+// none is. Writing with create makes it and every key below it.
+std::string FirstMissingKey(RegRoot root, std::string_view keyPath)
+{
+    for (size_t end = 0; end < keyPath.size();) {
+        end = keyPath.find_first_not_of('\\', end);
+        end = std::min(keyPath.find('\\', end), keyPath.size());
+        std::string_view key = keyPath.substr(0, end);
+        if (!RelativeKeyPath(key).empty() && !RegKeyExists(root, key))
+            return std::string(key);
+    }
+    return "";
+}
+
+// A write that creates its key records the creation first, as a whole-key record,
+// so restoring removes the key again. Keys on the journal's own path are made by
+// the journal and are left out.
+bool JournalKeyCreation(RegRoot root, std::string_view keyPath)
+{
+    if (!JournalRootText(root) || RegKeyExists(root, keyPath))
+        return true;
+    if (!CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::ReadWrite, true))
+        return false;
+    std::string created = FirstMissingKey(root, keyPath);
+    return created.empty() || RegKeySaved(root, created, "") || AddRestoreEntry("0", root, created, "");
 }
 
 // Puts back the state a record without fault holds; false when it could not be written.
@@ -243,6 +271,8 @@ bool AddRestoreEntry(std::string_view existedFlag, RegRoot root, std::string_vie
 bool SaveAndSetRegistryValue(RegRoot root, std::string_view keyPath, bool create,
                              const RegistryValue& value, std::string_view valueName, RegValueKind kind)
 {
+    if (create && !JournalKeyCreation(root, keyPath))
+        return false;
     std::string_view flag = Exists(root, keyPath, valueName) ? "1" : "0";
     if (!RegKeySaved(root, keyPath, valueName) && !AddRestoreEntry(flag, root, keyPath, valueName))
         return false;
