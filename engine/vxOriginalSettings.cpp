@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/DecimalText.h"
+#include "common/NameIndex.h"
 #include "engine/vxJournalData.h"
 #include "engine/vxJournalListing.h"
 #include "engine/vxRegistryKeys.h"
@@ -118,6 +119,32 @@ bool WriteRecord(RegistryKey& store, const std::string& prefix, const std::vecto
 bool Exists(RegRoot root, std::string_view keyPath, std::string_view valueName)
 {
     return valueName.empty() ? RegKeyExists(root, keyPath) : RegValueExists(root, keyPath, valueName);
+}
+
+// The name of an existing value as the registry holds it ("sackopts" for SackOpts),
+// so a value deleted and put back keeps its own spelling; nullopt when the value
+// does not exist.
+std::optional<std::string> StoredValueName(RegRoot root, std::string_view keyPath, std::string_view valueName)
+{
+    auto key = CurrentRegistry().OpenKey(root, keyPath, KeyAccess::Read);
+    if (!key || !key->ValueExists(valueName))
+        return std::nullopt;
+    for (std::string& name : key->ValueNames())
+        if (NamesEqual(name, valueName))
+            return std::move(name);
+    return std::string(valueName);
+}
+
+// Records the value once, before its first change, under its stored name when it
+// exists. False when no record could be made.
+bool JournalValue(RegRoot root, std::string_view keyPath, std::string_view valueName)
+{
+    std::optional<std::string> stored;
+    if (!valueName.empty())
+        stored = StoredValueName(root, keyPath, valueName);
+    const bool existed = valueName.empty() ? RegKeyExists(root, keyPath) : stored.has_value();
+    const std::string_view name = stored ? std::string_view(*stored) : valueName;
+    return RegKeySaved(root, keyPath, name) || AddRestoreEntry(existed ? "1" : "0", root, keyPath, name);
 }
 
 // The first key of the path that is missing, as the path spells it; empty when
@@ -273,19 +300,13 @@ bool SaveAndSetRegistryValue(RegRoot root, std::string_view keyPath, bool create
 {
     if (create && !JournalKeyCreation(root, keyPath))
         return false;
-    std::string_view flag = Exists(root, keyPath, valueName) ? "1" : "0";
-    if (!RegKeySaved(root, keyPath, valueName) && !AddRestoreEntry(flag, root, keyPath, valueName))
-        return false;
-    return SetRegistryValue(root, keyPath, create, value, valueName, kind);
+    return JournalValue(root, keyPath, valueName) && SetRegistryValue(root, keyPath, create, value, valueName, kind);
 }
 
 bool SaveAndDeleteRegistryValue(RegRoot root, std::string_view keyPath, std::string_view valueName)
 {
-    if (!Exists(root, keyPath, valueName))
-        return false;
-    if (!RegKeySaved(root, keyPath, valueName) && !AddRestoreEntry("1", root, keyPath, valueName))
-        return false;
-    return RegDeleteValueIfPresent(root, keyPath, valueName);
+    return Exists(root, keyPath, valueName) && JournalValue(root, keyPath, valueName) &&
+           RegDeleteValueIfPresent(root, keyPath, valueName);
 }
 
 bool DeleteRestoreEntry(int32_t number, std::vector<SkippedRecord>* skipped)

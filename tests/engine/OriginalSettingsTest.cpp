@@ -369,6 +369,32 @@ TEST_F(OriginalSettings, AKeyAWriteCreatesIsJournalledAndRemovedOnRestore)
     }
 }
 
+// A deleted "sackopts" once came back as "SackOpts", the engine's spelling.
+TEST_F(OriginalSettings, AValueComesBackUnderItsOwnSpelling)
+{
+    auto storedNames = [&] {
+        std::vector<std::string> names;
+        for (const auto& value : registry_.Registry().Find(LM, kTestKey)->values)
+            names.push_back(value.name);
+        return names;
+    };
+    Put("sackopts", RawValue::Text("1"));
+    Put("defaultttl", RawValue::Text("64"));
+    // Two applies: SACK off, then on; the TTL changed both times.
+    EXPECT_TRUE(SaveAndDeleteRegistryValue(LM, kTestKey, "SackOpts"));
+    ASSERT_TRUE(SetText("DefaultTTL", "128"));
+    ASSERT_TRUE(SetText("SackOpts", "1"));
+    ASSERT_TRUE(SetText("DefaultTTL", "100"));
+    EXPECT_EQ(StoreValue("S001_4"), RawValue::Text("sackopts"));
+    EXPECT_EQ(StoreValue("S002_4"), RawValue::Text("defaultttl"));
+    EXPECT_EQ(StoreValue("Counter"), RawValue::Dword(3)) << "the TTL is journalled once";
+
+    EXPECT_TRUE(RestoreAllSettings());
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"defaultttl", "sackopts"}));
+    EXPECT_EQ(Get("sackopts"), RawValue::Text("1"));
+    EXPECT_EQ(Get("defaultttl"), RawValue::Text("64"));
+}
+
 TEST_F(OriginalSettings, LegacyBackupIsAnyDwordButMinusOne)
 {
     const std::pair<std::optional<RawValue>, bool> cases[] = {
