@@ -19,9 +19,7 @@ std::string_view NextPart(std::string_view& rest)
 
 void MarkDeleted(MemoryKey& key)
 {
-    key.deleted = true;
-    for (auto& sub : key.subkeys)
-        MarkDeleted(*sub);
+    VisitKeys(key, [](MemoryKey& each, size_t) { each.deleted = true; });
 }
 
 class MemoryKeyHandle : public RegistryKey {
@@ -78,6 +76,19 @@ private:
 };
 
 }  // namespace
+
+MemoryKey::~MemoryKey()
+{
+    std::vector<std::shared_ptr<MemoryKey>> pending = std::move(subkeys);
+    while (!pending.empty()) {
+        std::shared_ptr<MemoryKey> key = std::move(pending.back());
+        pending.pop_back();
+        // Only the last owner takes the subkeys; an open handle keeps its key whole.
+        if (key && key.use_count() == 1)
+            for (auto& sub : key->subkeys)
+                pending.push_back(std::move(sub));
+    }
+}
 
 size_t MemoryKey::ValuePosition(std::string_view valueName) const
 {
@@ -154,16 +165,31 @@ bool MemoryKey::RemoveSubkey(std::string_view subkeyName)
     return true;
 }
 
-bool operator==(const MemoryKey& a, const MemoryKey& b)
+namespace {
+
+bool SameNameAndValues(const MemoryKey& a, const MemoryKey& b)
 {
     if (a.name != b.name || a.values.size() != b.values.size() || a.subkeys.size() != b.subkeys.size())
         return false;
     for (size_t i = 0; i < a.values.size(); ++i)
         if (a.values[i].name != b.values[i].name || !(a.values[i].value == b.values[i].value))
             return false;
-    for (size_t i = 0; i < a.subkeys.size(); ++i)
-        if (!(*a.subkeys[i] == *b.subkeys[i]))
+    return true;
+}
+
+}  // namespace
+
+bool operator==(const MemoryKey& a, const MemoryKey& b)
+{
+    std::vector<std::pair<const MemoryKey*, const MemoryKey*>> pending{{&a, &b}};
+    while (!pending.empty()) {
+        auto [x, y] = pending.back();
+        pending.pop_back();
+        if (!SameNameAndValues(*x, *y))
             return false;
+        for (size_t i = 0; i < x->subkeys.size(); ++i)
+            pending.push_back({x->subkeys[i].get(), y->subkeys[i].get()});
+    }
     return true;
 }
 
@@ -208,7 +234,7 @@ std::unique_ptr<RegistryKey> MemoryRegistry::OpenKey(RegRoot root, std::string_v
     if (writable && readOnly_)
         return nullptr;  // as opening for writing fails without write access
     std::shared_ptr<MemoryKey> key = Find(root, path);
-    if (!key && create && writable) {
+    if (!key && create && writable && KeyPathDepth(path) <= MaxKeyDepth) {
         Create(root, path);
         key = Find(root, path);
     }

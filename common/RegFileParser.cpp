@@ -141,9 +141,12 @@ private:
         std::optional<RegRoot> root = RootByName(rootName);
         if (!root)
             Fail("unknown root key \"" + std::string(rootName) + "\"");
-        if (cut < name.size() && HasEmptyPart(name.substr(cut + 1)))
+        std::string_view path = name.substr(std::min(cut + 1, name.size()));
+        if (cut < name.size() && HasEmptyPart(path))
             Fail("empty key name in the path");
-        return {deletion, *root, name.substr(std::min(cut + 1, name.size()))};
+        if (KeyPathDepth(path) > MaxKeyDepth)
+            Fail("key nested deeper than " + std::to_string(MaxKeyDepth) + " levels");
+        return {deletion, *root, path};
     }
 
     static bool HasEmptyPart(std::string_view path)

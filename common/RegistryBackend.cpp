@@ -43,6 +43,15 @@ std::string_view RelativeKeyPath(std::string_view path)
     return path;
 }
 
+size_t KeyPathDepth(std::string_view path)
+{
+    size_t depth = 0;
+    for (size_t i = 0; i < path.size(); ++i)
+        if (path[i] != '\\' && (i == 0 || path[i - 1] == '\\'))
+            ++depth;
+    return depth;
+}
+
 RegType RegistryKey::ValueType(std::string_view name) const
 {
     auto value = ReadValue(name);

@@ -310,6 +310,31 @@ TEST(RegFileFormat, SavedTextLoadsBackExactly)
     }
 }
 
+std::string NestedKeyFile(size_t depth)
+{
+    std::string text = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE";
+    for (size_t i = 0; i < depth; ++i)
+        text += "\\k";
+    return text + "]\n\"v\"=\"x\"\n";
+}
+
+// A 200 KB file of 100,000 nested keys once crashed every vxtune command: the tree
+// walks recursed once per level. Windows keeps keys at most 512 levels deep.
+TEST(RegFileLoad, RefusesKeysDeeperThanWindowsKeeps)
+{
+    for (size_t depth : {513, 100000}) {
+        MemoryRegistry registry;
+        EXPECT_EQ(ApplyRegText(registry, NestedKeyFile(depth), "t.reg"),
+                  "t.reg:3: key nested deeper than 512 levels");
+        EXPECT_TRUE(registry.Root(RegRoot::LocalMachine).subkeys.empty());
+    }
+    MemoryRegistry deepest;
+    ASSERT_EQ(ApplyRegText(deepest, NestedKeyFile(512), "t.reg"), std::nullopt);
+    MemoryRegistry again;
+    ASSERT_EQ(ApplyRegText(again, FormatRegedit4(deepest), "again.reg"), std::nullopt);
+    EXPECT_TRUE(again.Root(RegRoot::LocalMachine) == deepest.Root(RegRoot::LocalMachine));
+}
+
 class RegFileOnDisk : public ::testing::Test {
 protected:
     void SetUp() override
