@@ -335,6 +335,24 @@ TEST(RegFileLoad, RefusesKeysDeeperThanWindowsKeeps)
     EXPECT_TRUE(again.Root(RegRoot::LocalMachine) == deepest.Root(RegRoot::LocalMachine));
 }
 
+// Saving writes each key's full path, so the file grows with the square of the
+// depth: a 20 KB file once saved as 100 MB. The depth bound caps the growth at
+// the figure the README gives; one line naming a key 512 levels deep by the
+// shortest root name and names is the worst case.
+TEST(RegFileFormat, SavedSizeStaysWithinTheBoundTheDepthLimitGives)
+{
+    for (size_t nameLength : {1, 16, 255}) {
+        std::string text = "REGEDIT4\n\n[HKLM";
+        for (size_t i = 0; i < MaxKeyDepth; ++i)
+            (text += '\\') += std::string(nameLength, 'k');
+        text += "]\n";
+        MemoryRegistry registry;
+        ASSERT_EQ(ApplyRegText(registry, text, "t.reg"), std::nullopt);
+        const size_t saved = FormatRegedit4(registry).size();
+        EXPECT_LE(saved, 264 * text.size()) << "names of " << nameLength << ": " << saved << " from " << text.size();
+    }
+}
+
 class RegFileOnDisk : public ::testing::Test {
 protected:
     void SetUp() override
