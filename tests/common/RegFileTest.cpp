@@ -194,6 +194,9 @@ TEST(RegFileLoad, RefusesMalformedFilesWholeWithFileAndLine)
         {"REGEDIT4\n[HKLM\\\\S]\n", "t.reg:2: empty key name"},
         {"REGEDIT4\n[HKLM\\S\\]\n", "t.reg:2: empty key name"},
         {"REGEDIT4\n[-HKLM]\n", "t.reg:2: a root key cannot be deleted"},
+        // A name with a carriage return loaded, and then no changed registry could be saved.
+        {"REGEDIT4\n[HKLM\\S\rT]\n", "t.reg:2: carriage return in a key name"},
+        {"REGEDIT4\n[HKLM\\S]\n\"a\rb\"=\"x\"\n", "t.reg:3: carriage return in a value name"},
         {"REGEDIT4\n[HKLM\\S]\nv=1\n", "t.reg:3: unexpected text"},
         {"REGEDIT4\n[HKLM\\S]\n\"v\"\"x\"\n", "t.reg:3: '=' expected"},
         {"REGEDIT4\n[HKLM\\S]\n\"v=\"x\"\n", "t.reg:3: '=' expected"},
