@@ -5,18 +5,6 @@
 namespace vx {
 namespace {
 
-// The next key name of a backslash-separated path, empty at its end; empty
-// parts are skipped, as the Windows registry does.
-std::string_view NextPart(std::string_view& rest)
-{
-    while (!rest.empty() && rest.front() == '\\')
-        rest.remove_prefix(1);
-    size_t cut = std::min(rest.find('\\'), rest.size());
-    std::string_view part = rest.substr(0, cut);
-    rest.remove_prefix(cut);
-    return part;
-}
-
 void MarkDeleted(MemoryKey& key)
 {
     VisitKeys(key, [](MemoryKey& each, size_t) { each.deleted = true; });
@@ -214,7 +202,7 @@ const MemoryKey& MemoryRegistry::Root(RegRoot root) const { return *roots_[stati
 std::shared_ptr<MemoryKey> MemoryRegistry::Find(RegRoot root, std::string_view path) const
 {
     std::shared_ptr<MemoryKey> key = roots_[static_cast<size_t>(root)];
-    for (std::string_view part = NextPart(path); !part.empty() && key; part = NextPart(path))
+    for (std::string_view part = NextKeyName(path); !part.empty() && key; part = NextKeyName(path))
         key = key->SubkeyPtr(part);
     return key;
 }
@@ -222,7 +210,7 @@ std::shared_ptr<MemoryKey> MemoryRegistry::Find(RegRoot root, std::string_view p
 MemoryKey& MemoryRegistry::Create(RegRoot root, std::string_view path)
 {
     MemoryKey* key = &Root(root);
-    for (std::string_view part = NextPart(path); !part.empty(); part = NextPart(path))
+    for (std::string_view part = NextKeyName(path); !part.empty(); part = NextKeyName(path))
         key = &key->AddSubkey(part);
     return *key;
 }
@@ -250,10 +238,10 @@ bool MemoryRegistry::DeleteKey(RegRoot root, std::string_view path) { return !re
 bool MemoryRegistry::Remove(RegRoot root, std::string_view path)
 {
     MemoryKey* parent = &Root(root);
-    std::string_view name = NextPart(path);
+    std::string_view name = NextKeyName(path);
     if (name.empty())
         return false;  // a root cannot be deleted
-    for (std::string_view next = NextPart(path); !next.empty(); next = NextPart(path)) {
+    for (std::string_view next = NextKeyName(path); !next.empty(); next = NextKeyName(path)) {
         parent = parent->FindSubkey(name);
         if (!parent)
             return false;

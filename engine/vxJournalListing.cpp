@@ -74,6 +74,17 @@ JournalRecord ReadJournalRecord(const RegistryKey& store, int32_t number)
     return record;
 }
 
+// Undoing such a record would change records not yet undone, or take them all
+// away; the engine never makes one.
+bool AimsAtJournal(const JournalRecord& record)
+{
+    if (JournalRootFromText(record.rootText) != RegRoot::LocalMachine)
+        return false;
+    if (IsKeyOrAncestor(record.keyPath, StoreKey) && IsKeyOrAncestor(StoreKey, record.keyPath))
+        return true;
+    return record.existed == "0" && record.valueName.empty() && IsKeyOrAncestor(record.keyPath, StoreKey);
+}
+
 RecordFault FaultOf(const JournalRecord& record)
 {
     if (!record.complete || (record.existed != "0" && record.existed != "1") ||
@@ -81,6 +92,8 @@ RecordFault FaultOf(const JournalRecord& record)
         return RecordFault::Incomplete;
     if (!JournalRootFromText(record.rootText))
         return RecordFault::UnknownRoot;
+    if (AimsAtJournal(record))
+        return RecordFault::JournalKey;
     if (record.existed == "1" && !RestoredValue(record.typeText, record.data))
         return RecordFault::UnusableData;
     return RecordFault::None;

@@ -24,6 +24,7 @@ enum class RecordFault {
     None,
     Incomplete,    // a field missing or not a text, a flag other than "0" or "1", no key path
     UnknownRoot,   // "_2" names neither HKEY_LOCAL_MACHINE nor HKEY_CURRENT_USER
+    JournalKey,    // it would write into the journal's key, or delete it or a key above it
     UnusableData,  // "_5" and "_6" hold nothing restoring can write back
 };
 

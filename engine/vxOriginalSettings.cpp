@@ -198,6 +198,9 @@ void ShowFaultMessage(const std::string& prefix, RecordFault fault)
     case RecordFault::UnknownRoot:
         platform::ShowPlainMessage("Unexpected root key in DeleteRestoreEntry with \"" + prefix);
         break;
+    case RecordFault::JournalKey:
+        platform::ShowPlainMessage("Unexpected key path in DeleteRestoreEntry with \"" + prefix);
+        break;
     case RecordFault::UnusableData: platform::ShowPlainMessage("Unexpected data type in " + prefix + "_5"); break;
     case RecordFault::None: break;
     }

@@ -130,6 +130,7 @@ std::string_view FaultText(RecordFault fault)
     switch (fault) {
     case RecordFault::Incomplete: return "incomplete (cut off before its value was changed, or not the engine's)";
     case RecordFault::UnknownRoot: return "unknown root key";
+    case RecordFault::JournalKey: return "it names the journal's own key";
     case RecordFault::UnusableData: return "saved data of a type it cannot write back";
     case RecordFault::None: break;
     }

@@ -262,5 +262,35 @@ TEST_F(JournalDamage, ACounterAtTheTopOfItsRangeRenumbersTheJournal)
     }
 }
 
+// A record aimed at the journal itself, undone newest first, once deleted the
+// journal (or rewrote an older record) before the older records were undone.
+TEST_F(JournalDamage, ARecordAimedAtTheJournalIsPassedOver)
+{
+    const char* store = StoreKey.data();
+    const std::vector<const char*> aimed[] = {
+        {"0", "HKEY_LOCAL_MACHINE", "\\Software\\Quorvex", "", "", ""},
+        {"0", "HKEY_LOCAL_MACHINE", "software\\quorvex\\velocitrex\\original settings", "", "", ""},
+        {"1", "HKEY_LOCAL_MACHINE", store, "S001_4", "String", ""},
+        {"0", "HKEY_LOCAL_MACHINE", store, "S001_6", "", ""},
+    };
+    for (const auto& fields : aimed) {
+        registry_.Registry().Clear();
+        boxes_.Clear();
+        Mstcp().SetValue("DefaultTTL", RawValue::Text("128"));
+        PutRecord(1, {"1", "HKEY_LOCAL_MACHINE", MstcpKey.data(), "DefaultTTL", "String", "64"});
+        PutRecord(2, fields);
+        PutCounter(2);
+        EXPECT_TRUE(FormatJournalRecord(ReadJournal()[1]).ends_with("\tnot restorable")) << fields[2];
+
+        std::vector<SkippedRecord> skipped;
+        EXPECT_TRUE(RestoreAllSettings(&skipped));
+        EXPECT_EQ(Ttl(), RawValue::Text("64")) << fields[2];
+        EXPECT_EQ(skipped, (std::vector<SkippedRecord>{{2, RecordFault::JournalKey}}));
+        EXPECT_EQ(Messages(), std::vector<std::string>{"Unexpected key path in DeleteRestoreEntry with \"S002"});
+        EXPECT_FALSE(RegKeyExists(LM, StoreKey));
+        EXPECT_TRUE(RegKeyExists(LM, ProductKey));
+    }
+}
+
 }  // namespace
 }  // namespace vx
