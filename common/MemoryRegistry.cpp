@@ -136,8 +136,8 @@ bool MemoryKey::RemoveValue(std::string_view valueName)
     size_t position = ValuePosition(valueName);
     if (position == NameIndex::npos)
         return false;
+    valueIndex_.Erase(position, values.size(), [this](size_t i) -> std::string_view { return values[i].name; });
     values.erase(values.begin() + static_cast<std::ptrdiff_t>(position));
-    valueIndex_.Clear();
     return true;
 }
 
@@ -146,10 +146,11 @@ bool MemoryKey::RemoveSubkey(std::string_view subkeyName)
     size_t position = SubkeyPosition(subkeyName);
     if (position == NameIndex::npos)
         return false;
+    subkeyIndex_.Erase(position, subkeys.size(),
+                       [this](size_t i) -> std::string_view { return subkeys[i]->name; });
     auto it = subkeys.begin() + static_cast<std::ptrdiff_t>(position);
     MarkDeleted(**it);
     subkeys.erase(it);
-    subkeyIndex_.Clear();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,33 @@ TEST(NameIndex, NamesMadeToCollideCostNoMoreThanAnyOthers)
     for (size_t i = 0; i < count; ++i)
         ASSERT_EQ(index.Find(names[i], count, nameAt), i);
     EXPECT_LT(comparisons, static_cast<long>(20 * count));
+}
+
+// Erasing moves later entries of a probe run into the hole and renumbers the
+// rest; every name must still be found at its new place, and no erased one.
+TEST(NameIndex, FindsEveryNameThroughErasesInAnyOrder)
+{
+    std::mt19937 random(7);
+    std::vector<std::string> names;
+    NameIndex index;
+    auto nameAt = [&](size_t i) -> std::string_view { return names[i]; };
+    for (int round = 0; round < 3000; ++round) {
+        if (names.size() < 20 || random() % 3 != 0) {
+            names.push_back("Name" + std::to_string(random() % 5000));
+            if (index.Find(names.back(), names.size() - 1, nameAt) != NameIndex::npos)
+                names.pop_back();  // a key holds each name once
+        } else {
+            const size_t position = random() % names.size();
+            const std::string erased = names[position];
+            index.Erase(position, names.size(), nameAt);
+            names.erase(names.begin() + static_cast<long>(position));
+            ASSERT_EQ(index.Find(erased, names.size(), nameAt), NameIndex::npos) << erased;
+        }
+        if (round % 100 != 0)
+            continue;
+        for (size_t i = 0; i < names.size(); ++i)
+            ASSERT_EQ(index.Find("NAME" + names[i].substr(4), names.size(), nameAt), i) << names[i];
+    }
 }
 
 }  // namespace
