@@ -250,10 +250,13 @@ bool RegKeySaved(RegRoot root, std::string_view keyPath, std::string_view valueN
         return false;
     // Only a record restoring can use holds the earlier state: stale, cut-off or
     // damaged fields must not pass a value as journalled.
-    for (const JournalRecord& record : ReadJournal(*store))
-        if (record.rootText == *rootText && record.keyPath == keyPath && record.valueName == valueName &&
-            FaultOf(record) == RecordFault::None)
+    for (int32_t number : JournalRecordNumbers(*store)) {
+        if (store->ReadString(RestoreFieldName(RestoreRecordPrefix(number), 4)) != valueName)
+            continue;  // the quick test first: most records name other values
+        JournalRecord record = ReadJournalRecord(*store, number);
+        if (record.rootText == *rootText && record.keyPath == keyPath && FaultOf(record) == RecordFault::None)
             return true;
+    }
     return false;
 }
 
