@@ -6,7 +6,8 @@ export VX_WERROR ?= ON
 # The build tools run make again; keep their directory notes out of the output.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all bootstrap host host-asan win32 win64 test test-host test-asan test-win64 screens sizes run clean
+.PHONY: all bootstrap host host-asan win32 win64 fuzz-build test test-host test-asan test-win64 test-fuzz fuzz \
+	screens sizes run clean
 
 all: host
 
@@ -29,6 +30,11 @@ win64: bootstrap
 	@cmake --preset win64 >/dev/null
 	@cmake --build --preset win64 -j $(JOBS)
 
+# The libFuzzer targets of tests/fuzz, built with clang apart from the presets.
+fuzz-build: bootstrap
+	@cmake -S tests/fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build build/fuzz -j $(JOBS)
+
 test-host: host
 	@ctest --preset host
 
@@ -39,7 +45,16 @@ test-win64: win64
 	@scripts/wine-prefix
 	@ctest --preset win64
 
-test: test-host test-asan win32 test-win64
+# Each fuzz target over its regression corpus, once.
+test-fuzz: fuzz-build
+	@ctest --test-dir build/fuzz --output-on-failure
+
+# Each fuzz target for FUZZ_SECONDS, one after the other.
+FUZZ_SECONDS ?= 60
+fuzz: fuzz-build
+	@scripts/fuzz $(FUZZ_SECONDS)
+
+test: test-host test-asan win32 test-win64 test-fuzz
 
 # The gallery's pictures in build/screens: the host rendering and the Wine screenshot.
 screens: host win64

@@ -5,23 +5,9 @@
 namespace vx {
 namespace {
 
-// The next key name of a backslash-separated path, empty at its end; empty
-// parts are skipped, as the Windows registry does.
-std::string_view NextPart(std::string_view& rest)
-{
-    while (!rest.empty() && rest.front() == '\\')
-        rest.remove_prefix(1);
-    size_t cut = std::min(rest.find('\\'), rest.size());
-    std::string_view part = rest.substr(0, cut);
-    rest.remove_prefix(cut);
-    return part;
-}
-
 void MarkDeleted(MemoryKey& key)
 {
-    key.deleted = true;
-    for (auto& sub : key.subkeys)
-        MarkDeleted(*sub);
+    VisitKeys(key, [](MemoryKey& each, size_t) { each.deleted = true; });
 }
 
 class MemoryKeyHandle : public RegistryKey {
@@ -78,6 +64,19 @@ private:
 };
 
 }  // namespace
+
+MemoryKey::~MemoryKey()
+{
+    std::vector<std::shared_ptr<MemoryKey>> pending = std::move(subkeys);
+    while (!pending.empty()) {
+        std::shared_ptr<MemoryKey> key = std::move(pending.back());
+        pending.pop_back();
+        // Only the last owner takes the subkeys; an open handle keeps its key whole.
+        if (key && key.use_count() == 1)
+            for (auto& sub : key->subkeys)
+                pending.push_back(std::move(sub));
+    }
+}
 
 size_t MemoryKey::ValuePosition(std::string_view valueName) const
 {
@@ -137,8 +136,8 @@ bool MemoryKey::RemoveValue(std::string_view valueName)
     size_t position = ValuePosition(valueName);
     if (position == NameIndex::npos)
         return false;
+    valueIndex_.Erase(position, values.size(), [this](size_t i) -> std::string_view { return values[i].name; });
     values.erase(values.begin() + static_cast<std::ptrdiff_t>(position));
-    valueIndex_.Clear();
     return true;
 }
 
@@ -147,23 +146,39 @@ bool MemoryKey::RemoveSubkey(std::string_view subkeyName)
     size_t position = SubkeyPosition(subkeyName);
     if (position == NameIndex::npos)
         return false;
+    subkeyIndex_.Erase(position, subkeys.size(),
+                       [this](size_t i) -> std::string_view { return subkeys[i]->name; });
     auto it = subkeys.begin() + static_cast<std::ptrdiff_t>(position);
     MarkDeleted(**it);
     subkeys.erase(it);
-    subkeyIndex_.Clear();
     return true;
 }
 
-bool operator==(const MemoryKey& a, const MemoryKey& b)
+namespace {
+
+bool SameNameAndValues(const MemoryKey& a, const MemoryKey& b)
 {
     if (a.name != b.name || a.values.size() != b.values.size() || a.subkeys.size() != b.subkeys.size())
         return false;
     for (size_t i = 0; i < a.values.size(); ++i)
         if (a.values[i].name != b.values[i].name || !(a.values[i].value == b.values[i].value))
             return false;
-    for (size_t i = 0; i < a.subkeys.size(); ++i)
-        if (!(*a.subkeys[i] == *b.subkeys[i]))
+    return true;
+}
+
+}  // namespace
+
+bool operator==(const MemoryKey& a, const MemoryKey& b)
+{
+    std::vector<std::pair<const MemoryKey*, const MemoryKey*>> pending{{&a, &b}};
+    while (!pending.empty()) {
+        auto [x, y] = pending.back();
+        pending.pop_back();
+        if (!SameNameAndValues(*x, *y))
             return false;
+        for (size_t i = 0; i < x->subkeys.size(); ++i)
+            pending.push_back({x->subkeys[i].get(), y->subkeys[i].get()});
+    }
     return true;
 }
 
@@ -188,7 +203,7 @@ const MemoryKey& MemoryRegistry::Root(RegRoot root) const { return *roots_[stati
 std::shared_ptr<MemoryKey> MemoryRegistry::Find(RegRoot root, std::string_view path) const
 {
     std::shared_ptr<MemoryKey> key = roots_[static_cast<size_t>(root)];
-    for (std::string_view part = NextPart(path); !part.empty() && key; part = NextPart(path))
+    for (std::string_view part = NextKeyName(path); !part.empty() && key; part = NextKeyName(path))
         key = key->SubkeyPtr(part);
     return key;
 }
@@ -196,7 +211,7 @@ std::shared_ptr<MemoryKey> MemoryRegistry::Find(RegRoot root, std::string_view p
 MemoryKey& MemoryRegistry::Create(RegRoot root, std::string_view path)
 {
     MemoryKey* key = &Root(root);
-    for (std::string_view part = NextPart(path); !part.empty(); part = NextPart(path))
+    for (std::string_view part = NextKeyName(path); !part.empty(); part = NextKeyName(path))
         key = &key->AddSubkey(part);
     return *key;
 }
@@ -208,7 +223,7 @@ std::unique_ptr<RegistryKey> MemoryRegistry::OpenKey(RegRoot root, std::string_v
     if (writable && readOnly_)
         return nullptr;  // as opening for writing fails without write access
     std::shared_ptr<MemoryKey> key = Find(root, path);
-    if (!key && create && writable) {
+    if (!key && create && writable && KeyPathDepth(path) <= MaxKeyDepth) {
         Create(root, path);
         key = Find(root, path);
     }
@@ -224,10 +239,10 @@ bool MemoryRegistry::DeleteKey(RegRoot root, std::string_view path) { return !re
 bool MemoryRegistry::Remove(RegRoot root, std::string_view path)
 {
     MemoryKey* parent = &Root(root);
-    std::string_view name = NextPart(path);
+    std::string_view name = NextKeyName(path);
     if (name.empty())
         return false;  // a root cannot be deleted
-    for (std::string_view next = NextPart(path); !next.empty(); next = NextPart(path)) {
+    for (std::string_view next = NextKeyName(path); !next.empty(); next = NextKeyName(path)) {
         parent = parent->FindSubkey(name);
         if (!parent)
             return false;

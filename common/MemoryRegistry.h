@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/NameIndex.h"
@@ -19,6 +20,14 @@ struct MemoryKey {
         std::string name;
         RawValue value;
     };
+
+    MemoryKey() = default;
+    MemoryKey(const MemoryKey&) = default;
+    MemoryKey(MemoryKey&&) = default;
+    MemoryKey& operator=(const MemoryKey&) = default;
+    MemoryKey& operator=(MemoryKey&&) = default;
+    // Takes the tree apart without recursion: a loaded tree may be deep.
+    ~MemoryKey();
 
     std::string name;
     std::vector<Value> values;
@@ -42,6 +51,21 @@ private:
     mutable NameIndex subkeyIndex_;
 };
 
+// Calls visit(key, depth) for `top` (depth 0) and every key below it, each key
+// before its subkeys, in list order. Iterative, so a deep tree cannot exhaust the stack.
+template <class Key, class Visit>
+void VisitKeys(Key& top, Visit visit)
+{
+    std::vector<std::pair<Key*, size_t>> pending{{&top, 0}};
+    while (!pending.empty()) {
+        auto [key, depth] = pending.back();
+        pending.pop_back();
+        visit(*key, depth);
+        for (auto sub = key->subkeys.rbegin(); sub != key->subkeys.rend(); ++sub)
+            pending.push_back({sub->get(), depth + 1});
+    }
+}
+
 class MemoryRegistry : public RegistryBackend {
 public:
     MemoryRegistry();
@@ -56,6 +80,8 @@ public:
     const MemoryKey& Root(RegRoot root) const;
     // nullptr when any key of the path is missing.
     std::shared_ptr<MemoryKey> Find(RegRoot root, std::string_view path) const;
+    // Makes every missing key of the path, however deep; OpenKey refuses to
+    // create keys deeper than MaxKeyDepth, as Windows does.
     MemoryKey& Create(RegRoot root, std::string_view path);
     // Deletes the key and everything below it, read-only or not; false when it
     // is missing or is a root.

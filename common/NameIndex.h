@@ -11,8 +11,8 @@ bool NamesEqual(std::string_view a, std::string_view b);
 
 // A hash index over a growing list of names, so that keys with thousands of
 // subkeys or values are searched in constant time. It learns entries appended
-// since the last search by itself; after any other change call Clear. Small
-// lists are searched directly.
+// since the last search by itself; call Erase before erasing an entry, Clear
+// after any other change. Small lists are searched directly.
 class NameIndex {
 public:
     static constexpr size_t npos = static_cast<size_t>(-1);
@@ -49,6 +49,39 @@ public:
             if (NamesEqual(nameAt(entry - 1), name))
                 return entry - 1;
         }
+    }
+
+    // Forgets the entry at `position` of the `count` entries, just before the
+    // caller erases it from its list (the later entries then move down by one).
+    // Only the names of the erased entry's run of slots are hashed again.
+    template <class NameAt>
+    void Erase(size_t position, size_t count, NameAt nameAt)
+    {
+        if (count <= kIndexedFrom || indexed_ > count) {
+            Clear();
+            return;
+        }
+        while (indexed_ < count)
+            Add(nameAt);
+        const auto entry = static_cast<uint32_t>(position + 1);
+        size_t hole = FoldedHash(nameAt(position)) & Mask();
+        while (slots_[hole] != entry)
+            hole = (hole + 1) & Mask();
+        // Linear probing: an entry further on in the run moves into the hole
+        // unless its own slot lies between the hole and where it stands.
+        for (size_t next = (hole + 1) & Mask(); slots_[next] != 0; next = (next + 1) & Mask()) {
+            const size_t home = FoldedHash(nameAt(slots_[next] - 1)) & Mask();
+            const bool staysPut = hole < next ? (hole < home && home <= next) : (hole < home || home <= next);
+            if (!staysPut) {
+                slots_[hole] = slots_[next];
+                hole = next;
+            }
+        }
+        slots_[hole] = 0;
+        for (uint32_t& slot : slots_)
+            if (slot > entry)
+                --slot;
+        --indexed_;
     }
 
 private:

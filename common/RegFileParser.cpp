@@ -133,6 +133,7 @@ private:
         if (!after.empty())
             Fail("unexpected text after the key name");
         std::string_view name = line.substr(1, close - 1);
+        RefuseCarriageReturn(name, "key");
         bool deletion = name.starts_with('-');
         if (deletion)
             name.remove_prefix(1);
@@ -141,9 +142,20 @@ private:
         std::optional<RegRoot> root = RootByName(rootName);
         if (!root)
             Fail("unknown root key \"" + std::string(rootName) + "\"");
-        if (cut < name.size() && HasEmptyPart(name.substr(cut + 1)))
+        std::string_view path = name.substr(std::min(cut + 1, name.size()));
+        if (cut < name.size() && HasEmptyPart(path))
             Fail("empty key name in the path");
-        return {deletion, *root, name.substr(std::min(cut + 1, name.size()))};
+        if (KeyPathDepth(path) > MaxKeyDepth)
+            Fail("key nested deeper than " + std::to_string(MaxKeyDepth) + " levels");
+        return {deletion, *root, path};
+    }
+
+    // No .reg file can carry a line break in a name, so none is taken in: what
+    // was loaded can always be saved again.
+    void RefuseCarriageReturn(std::string_view name, const char* what)
+    {
+        if (name.find('\r') != std::string_view::npos)
+            Fail(std::string("carriage return in a ") + what + " name");
     }
 
     static bool HasEmptyPart(std::string_view path)
@@ -173,6 +185,7 @@ private:
             line.remove_prefix(1);
         } else {
             ParseQuoted(line, name_);
+            RefuseCarriageReturn(name_, "value");
         }
         SkipBlanks(line);
         if (line.empty() || line.front() != '=')

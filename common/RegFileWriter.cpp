@@ -1,5 +1,6 @@
 // REGEDIT4 text of a whole in-memory registry.
 #include <algorithm>
+#include <vector>
 
 #include "common/RegFile.h"
 #include "common/RegFileParser.h"
@@ -97,38 +98,45 @@ void AppendValue(std::string& out, const MemoryKey::Value& entry)
     out += '\n';
 }
 
-// A key and everything below it. A root is written only when it holds values:
-// the keys below create it anyway.
-void AppendKey(std::string& out, std::string& path, const MemoryKey& key, bool isRoot)
+// A key and everything below it, each key with its full path. A root is written
+// only when it holds values: the keys below create it anyway.
+void AppendTree(std::string& out, std::string_view rootName, const MemoryKey& root)
 {
-    if (!isRoot || !key.values.empty()) {
+    std::string path;
+    std::vector<size_t> pathLengths;  // the length of the path at each depth so far
+    VisitKeys(root, [&](const MemoryKey& key, size_t depth) {
+        if (depth == 0) {
+            path = rootName;
+        } else {
+            path.resize(pathLengths[depth - 1]);
+            path += '\\';
+            path += key.name;
+        }
+        pathLengths.resize(depth);
+        pathLengths.push_back(path.size());
+        if (depth == 0 && key.values.empty())
+            return;
         out += '[';
         out += path;
         out += "]\n";
         for (const auto& value : key.values)
             AppendValue(out, value);
         out += '\n';
-    }
-    for (const auto& sub : key.subkeys) {
-        size_t length = path.size();
-        path += '\\';
-        path += sub->name;
-        AppendKey(out, path, *sub, false);
-        path.resize(length);
-    }
+    });
 }
 
 bool HasLineBreak(std::string_view name) { return name.find_first_of("\r\n") != std::string_view::npos; }
 
-bool HoldsUnwritableName(const MemoryKey& key)
+bool HoldsUnwritableName(const MemoryKey& root)
 {
-    for (const auto& value : key.values)
-        if (HasLineBreak(value.name))
-            return true;
-    for (const auto& sub : key.subkeys)
-        if (sub->name.empty() || HasLineBreak(sub->name) || HoldsUnwritableName(*sub))
-            return true;
-    return false;
+    bool unwritable = false;
+    VisitKeys(root, [&](const MemoryKey& key, size_t depth) {
+        if (depth > 0 && (key.name.empty() || HasLineBreak(key.name)))
+            unwritable = true;
+        for (const auto& value : key.values)
+            unwritable = unwritable || HasLineBreak(value.name);
+    });
+    return unwritable;
 }
 
 }  // namespace
@@ -144,10 +152,8 @@ bool HoldsUnwritableName(const MemoryRegistry& registry)
 std::string FormatRegedit4(const MemoryRegistry& registry)
 {
     std::string out = "REGEDIT4\n\n";
-    for (RegRoot root : kRootsInOrder) {
-        std::string path(RootName(root));
-        AppendKey(out, path, registry.Root(root), true);
-    }
+    for (RegRoot root : kRootsInOrder)
+        AppendTree(out, RootName(root), registry.Root(root));
     return out;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/NameIndex.h"
+
 namespace vx {
 
 RawValue RawValue::Dword(uint32_t number)
@@ -41,6 +43,35 @@ std::string_view RelativeKeyPath(std::string_view path)
     while (!path.empty() && path.front() == '\\')
         path.remove_prefix(1);
     return path;
+}
+
+std::string_view NextKeyName(std::string_view& rest)
+{
+    while (!rest.empty() && rest.front() == '\\')
+        rest.remove_prefix(1);
+    size_t cut = std::min(rest.find('\\'), rest.size());
+    std::string_view name = rest.substr(0, cut);
+    rest.remove_prefix(cut);
+    return name;
+}
+
+bool IsKeyOrAncestor(std::string_view key, std::string_view path)
+{
+    for (;;) {
+        std::string_view name = NextKeyName(key);
+        if (name.empty())
+            return true;
+        if (!NamesEqual(name, NextKeyName(path)))
+            return false;
+    }
+}
+
+size_t KeyPathDepth(std::string_view path)
+{
+    size_t depth = 0;
+    while (!NextKeyName(path).empty())
+        ++depth;
+    return depth;
 }
 
 RegType RegistryKey::ValueType(std::string_view name) const

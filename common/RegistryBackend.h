@@ -36,6 +36,19 @@ std::string TextOfStringData(const std::vector<uint8_t>& data);
 // A key path with any leading backslashes removed: every path is taken from the root.
 std::string_view RelativeKeyPath(std::string_view path);
 
+// The next key name of a backslash-separated path, taken off its front; empty at
+// its end. Empty parts are skipped, as the Windows registry does.
+std::string_view NextKeyName(std::string_view& rest);
+
+// Whether `key` is `path` or a key above it, names compared as the registry does.
+bool IsKeyOrAncestor(std::string_view key, std::string_view path);
+
+// Windows keeps keys at most this many levels below a root.
+inline constexpr size_t MaxKeyDepth = 512;
+
+// The number of key names in a path (empty parts are skipped, as the registry does).
+size_t KeyPathDepth(std::string_view path);
+
 // An open key; closing it is destroying the object.
 class RegistryKey {
 public:

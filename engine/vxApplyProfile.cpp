@@ -33,9 +33,9 @@ void ApplyStoredProfile()
     MarkProfileApplied();
 }
 
-bool UndoAppliedProfile()
+bool UndoAppliedProfile(std::vector<SkippedRecord>* skipped)
 {
-    bool restored = RestoreAllSettings();
+    bool restored = RestoreAllSettings(skipped);
     ResetPreferences();
     return restored;
 }

@@ -1,5 +1,8 @@
 #pragma once
 // Applying the stored profile to the TCP/IP parameters, and the way back.
+#include <vector>
+
+#include "engine/vxOriginalSettings.h"
 
 namespace vx {
 
@@ -9,7 +12,8 @@ namespace vx {
 void ApplyStoredProfile();
 
 // The undo path: RestoreAllSettings, then ResetPreferences. False when some
-// journalled value could not be written back (its record is kept).
-bool UndoAppliedProfile();
+// journalled value could not be written back (its record is kept). Records that
+// could not be restored at all are added to `skipped`.
+bool UndoAppliedProfile(std::vector<SkippedRecord>* skipped = nullptr);
 
 }  // namespace vx

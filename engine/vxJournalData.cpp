@@ -49,14 +49,4 @@ std::optional<RawValue> RestoredValue(std::string_view typeText, const std::opti
     return std::nullopt;
 }
 
-bool IsRestorableType(std::string_view typeText)
-{
-    if (typeText == StringTypeText || typeText == IntegerTypeText)
-        return true;
-    for (const auto& entry : kRawTypes)
-        if (typeText == entry.second)
-            return true;
-    return false;
-}
-
 }  // namespace vx

@@ -30,7 +30,4 @@ std::optional<SavedValue> SaveValue(const RawValue& current);
 // type text is not restorable or "_6" does not fit it.
 std::optional<RawValue> RestoredValue(std::string_view typeText, const std::optional<RawValue>& saved);
 
-// Whether a type text names data that restoring can write back.
-bool IsRestorableType(std::string_view typeText);
-
 }  // namespace vx

@@ -1,9 +1,11 @@
 #include "engine/vxOriginalSettings.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "common/DecimalText.h"
+#include "common/NameIndex.h"
 #include "engine/vxJournalData.h"
 #include "engine/vxJournalListing.h"
 #include "engine/vxRegistryKeys.h"
@@ -13,19 +15,6 @@ namespace vx {
 namespace {
 
 constexpr int kFieldCount = 6;
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool LessIgnoringCase(const std::string& a, const std::string& b)
-{
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
-}
-
-std::string TextField(const RegistryKey& store, const std::string& name)
-{
-    return store.ReadString(name).value_or("");
-}
 
 void ShowRootMessage() { platform::ShowPlainMessage("Unexpected Root Key value in RegKeySaved"); }
 
@@ -47,25 +36,76 @@ std::optional<SavedValue> CurrentSavedValue(std::string_view existedFlag, RegRoo
     return std::nullopt;
 }
 
-int32_t NextRecordNumber(const RegistryKey& store)
+void DeleteFields(RegistryKey& store, std::string_view prefix)
 {
-    auto counter = store.ReadDword(CounterValue);
-    int32_t last = counter ? static_cast<int32_t>(*counter) : 0;
-    return std::max(last, 0) + 1;
-}
-
-void DeleteFields(RegistryKey& store, std::string_view prefix, int last)
-{
-    for (int field = 1; field <= last; ++field)
+    for (int field = 1; field <= kFieldCount; ++field)
         store.DeleteValue(RestoreFieldName(prefix, field));
 }
 
-// Takes back a record that could not be written whole, so no half record is
-// ever walked.
+bool CopyFields(RegistryKey& store, std::string_view from, std::string_view to)
+{
+    for (int field = 1; field <= kFieldCount; ++field) {
+        auto value = store.ReadValue(RestoreFieldName(from, field));
+        if (!value || !store.WriteValue(RestoreFieldName(to, field), *value))
+            return false;
+    }
+    return true;
+}
+
+// Numbers the records 1, 2, ... in their order and lowers "Counter" to the last,
+// dropping the cut-off ones. A record is copied whole before its old fields go,
+// so wherever this stops every record is still there, in order, at least once.
+bool RenumberJournal(RegistryKey& store)
+{
+    int32_t next = 1;
+    for (int32_t number : JournalRecordNumbers(store)) {
+        const std::string from = RestoreRecordPrefix(number);
+        if (FaultOf(ReadJournalRecord(store, number)) == RecordFault::Incomplete) {
+            DeleteFields(store, from);
+            continue;
+        }
+        if (number != next) {
+            if (!CopyFields(store, from, RestoreRecordPrefix(next)))
+                return false;
+            DeleteFields(store, from);
+        }
+        ++next;
+    }
+    return store.WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(next - 1)));
+}
+
+// The number of the next record; nullopt when none can be had. "Counter" at the
+// top of its range renumbers the journal first: a number past it would be
+// negative, and restore would never find that record.
+std::optional<int32_t> NextRecordNumber(RegistryKey& store)
+{
+    if (JournalCounter(store) == std::numeric_limits<int32_t>::max() && !RenumberJournal(store))
+        return std::nullopt;
+    int32_t counter = JournalCounter(store);
+    if (counter == std::numeric_limits<int32_t>::max())
+        return std::nullopt;  // more than two thousand million records
+    return counter + 1;
+}
+
+// Takes back a record that could not be written whole. Should that fail too, the
+// record stays incomplete, and restoring passes over it.
 void DropPartialRecord(RegistryKey& store, const std::string& prefix, int32_t previousCounter)
 {
-    DeleteFields(store, prefix, kFieldCount);
+    DeleteFields(store, prefix);
     store.WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(previousCounter)));
+}
+
+// Removes what an earlier journal or another program left in the fields of a
+// number beyond "Counter", before raising "Counter" to it: a stale field must
+// never become part of a record. False when one could not be removed.
+bool ClearFields(RegistryKey& store, std::string_view prefix)
+{
+    for (int field = 1; field <= kFieldCount; ++field) {
+        std::string name = RestoreFieldName(prefix, field);
+        if (store.ValueExists(name) && !store.DeleteValue(name))
+            return false;
+    }
+    return true;
 }
 
 bool WriteRecord(RegistryKey& store, const std::string& prefix, const std::vector<RawValue>& fields)
@@ -81,7 +121,60 @@ bool Exists(RegRoot root, std::string_view keyPath, std::string_view valueName)
     return valueName.empty() ? RegKeyExists(root, keyPath) : RegValueExists(root, keyPath, valueName);
 }
 
-// Puts back the state a record holds; false when it could not be written.
+// The name of an existing value as the registry holds it ("sackopts" for SackOpts),
+// so a value deleted and put back keeps its own spelling; nullopt when the value
+// does not exist.
+std::optional<std::string> StoredValueName(RegRoot root, std::string_view keyPath, std::string_view valueName)
+{
+    auto key = CurrentRegistry().OpenKey(root, keyPath, KeyAccess::Read);
+    if (!key || !key->ValueExists(valueName))
+        return std::nullopt;
+    for (std::string& name : key->ValueNames())
+        if (NamesEqual(name, valueName))
+            return std::move(name);
+    return std::string(valueName);
+}
+
+// Records the value once, before its first change, under its stored name when it
+// exists. False when no record could be made.
+bool JournalValue(RegRoot root, std::string_view keyPath, std::string_view valueName)
+{
+    std::optional<std::string> stored;
+    if (!valueName.empty())
+        stored = StoredValueName(root, keyPath, valueName);
+    const bool existed = valueName.empty() ? RegKeyExists(root, keyPath) : stored.has_value();
+    const std::string_view name = stored ? std::string_view(*stored) : valueName;
+    return RegKeySaved(root, keyPath, name) || AddRestoreEntry(existed ? "1" : "0", root, keyPath, name);
+}
+
+// The first key of the path that is missing, as the path spells it; empty when
+// none is. Writing with create makes it and every key below it.
+std::string FirstMissingKey(RegRoot root, std::string_view keyPath)
+{
+    for (size_t end = 0; end < keyPath.size();) {
+        end = keyPath.find_first_not_of('\\', end);
+        end = std::min(keyPath.find('\\', end), keyPath.size());
+        std::string_view key = keyPath.substr(0, end);
+        if (!RelativeKeyPath(key).empty() && !RegKeyExists(root, key))
+            return std::string(key);
+    }
+    return "";
+}
+
+// A write that creates its key records the creation first, as a whole-key record,
+// so restoring removes the key again. Keys on the journal's own path are made by
+// the journal and are left out.
+bool JournalKeyCreation(RegRoot root, std::string_view keyPath)
+{
+    if (!JournalRootText(root) || RegKeyExists(root, keyPath))
+        return true;
+    if (!CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::ReadWrite, true))
+        return false;
+    std::string created = FirstMissingKey(root, keyPath);
+    return created.empty() || RegKeySaved(root, created, "") || AddRestoreEntry("0", root, created, "");
+}
+
+// Puts back the state a record without fault holds; false when it could not be written.
 bool UndoRecord(RegRoot root, const JournalRecord& record)
 {
     if (record.existed == "0") {
@@ -92,10 +185,25 @@ bool UndoRecord(RegRoot root, const JournalRecord& record)
         return !Exists(root, record.keyPath, record.valueName);
     }
     auto value = RestoredValue(record.typeText, record.data);
-    if (!value)
-        return true;  // the change was never made: the record holds no data
     auto key = CurrentRegistry().OpenKey(root, record.keyPath, KeyAccess::ReadWrite, true);
-    return key && key->WriteValue(record.valueName, *value);
+    return value && key && key->WriteValue(record.valueName, *value);
+}
+
+void ShowFaultMessage(const std::string& prefix, RecordFault fault)
+{
+    switch (fault) {
+    case RecordFault::Incomplete:
+        platform::ShowPlainMessage("Incomplete record " + prefix + " in DeleteRestoreEntry");
+        break;
+    case RecordFault::UnknownRoot:
+        platform::ShowPlainMessage("Unexpected root key in DeleteRestoreEntry with \"" + prefix);
+        break;
+    case RecordFault::JournalKey:
+        platform::ShowPlainMessage("Unexpected key path in DeleteRestoreEntry with \"" + prefix);
+        break;
+    case RecordFault::UnusableData: platform::ShowPlainMessage("Unexpected data type in " + prefix + "_5"); break;
+    case RecordFault::None: break;
+    }
 }
 
 }  // namespace
@@ -140,15 +248,13 @@ bool RegKeySaved(RegRoot root, std::string_view keyPath, std::string_view valueN
     auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::Read);
     if (!store)
         return false;
-    std::vector<std::string> names = store->ValueNames();
-    std::stable_sort(names.begin(), names.end(), LessIgnoringCase);
-    // The fields of a record sort next to each other: _2 root, _3 key path, _4 value name.
-    for (size_t i = 0; i + 2 < names.size(); ++i) {
-        if (names[i].find("_2") == std::string::npos || TextField(*store, names[i]) != *rootText)
-            continue;
-        if (names[i + 1].find("_3") == std::string::npos || TextField(*store, names[i + 1]) != keyPath)
-            continue;
-        if (names[i + 2].find("_4") != std::string::npos && TextField(*store, names[i + 2]) == valueName)
+    // Only a record restoring can use holds the earlier state: stale, cut-off or
+    // damaged fields must not pass a value as journalled.
+    for (int32_t number : JournalRecordNumbers(*store)) {
+        if (store->ReadString(RestoreFieldName(RestoreRecordPrefix(number), 4)) != valueName)
+            continue;  // the quick test first: most records name other values
+        JournalRecord record = ReadJournalRecord(*store, number);
+        if (record.rootText == *rootText && record.keyPath == keyPath && FaultOf(record) == RecordFault::None)
             return true;
     }
     return false;
@@ -171,20 +277,24 @@ bool AddRestoreEntry(std::string_view existedFlag, RegRoot root, std::string_vie
     if (!saved)
         return false;
 
-    int32_t number = NextRecordNumber(*store);
-    if (!store->WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(number))))
+    std::optional<int32_t> next = NextRecordNumber(*store);
+    if (!next)
         return false;
+    const int32_t number = *next;
+    std::string prefix = RestoreRecordPrefix(number);
+    if (!ClearFields(*store, prefix) ||
+        !store->WriteValue(CounterValue, RawValue::Dword(static_cast<uint32_t>(number))))
+        return false;
+    // Always all six fields, so a record that lacks one was cut off.
     std::vector<RawValue> fields{RawValue::Text(existedFlag), RawValue::Text(*rootText),
                                  RawValue::Text(keyPath), RawValue::Text(valueName)};
-    if (existedFlag == "0") {
-        fields.push_back(RawValue::Text(""));
+    if (existedFlag == "0" || saved->typeText == NoneTypeText) {
+        fields.push_back(RawValue::Text(existedFlag == "0" ? "" : saved->typeText));
         fields.push_back(RawValue::Text(""));
     } else {
         fields.push_back(RawValue::Text(saved->typeText));
-        if (saved->typeText != NoneTypeText)
-            fields.push_back(saved->data);
+        fields.push_back(saved->data);
     }
-    std::string prefix = RestoreRecordPrefix(number);
     if (WriteRecord(*store, prefix, fields))
         return true;
     DropPartialRecord(*store, prefix, number - 1);
@@ -194,57 +304,49 @@ bool AddRestoreEntry(std::string_view existedFlag, RegRoot root, std::string_vie
 bool SaveAndSetRegistryValue(RegRoot root, std::string_view keyPath, bool create,
                              const RegistryValue& value, std::string_view valueName, RegValueKind kind)
 {
-    std::string_view flag = Exists(root, keyPath, valueName) ? "1" : "0";
-    if (!RegKeySaved(root, keyPath, valueName) && !AddRestoreEntry(flag, root, keyPath, valueName))
+    if (create && !JournalKeyCreation(root, keyPath))
         return false;
-    return SetRegistryValue(root, keyPath, create, value, valueName, kind);
+    return JournalValue(root, keyPath, valueName) && SetRegistryValue(root, keyPath, create, value, valueName, kind);
 }
 
 bool SaveAndDeleteRegistryValue(RegRoot root, std::string_view keyPath, std::string_view valueName)
 {
-    if (!Exists(root, keyPath, valueName))
-        return false;
-    if (!RegKeySaved(root, keyPath, valueName) && !AddRestoreEntry("1", root, keyPath, valueName))
-        return false;
-    return RegDeleteValueIfPresent(root, keyPath, valueName);
+    return Exists(root, keyPath, valueName) && JournalValue(root, keyPath, valueName) &&
+           RegDeleteValueIfPresent(root, keyPath, valueName);
 }
 
-bool DeleteRestoreEntry(std::string_view prefix)
+bool DeleteRestoreEntry(int32_t number, std::vector<SkippedRecord>* skipped)
 {
     auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::ReadWrite);
     if (!store)
         return !RegKeyExists(RegRoot::LocalMachine, StoreKey);
-    JournalRecord record = ReadJournalRecord(*store, prefix);
-    if (record.existed.empty()) {
-        DeleteFields(*store, prefix, 1);
+    const std::string prefix = RestoreRecordPrefix(number);
+    const JournalRecord record = ReadJournalRecord(*store, number);
+    if (RecordFault fault = FaultOf(record); fault != RecordFault::None) {
+        DeleteFields(*store, prefix);
+        ShowFaultMessage(prefix, fault);
+        if (skipped)
+            skipped->push_back({number, fault});
         return true;
     }
-    auto root = JournalRootFromText(record.rootText);
-    if (!root) {
-        DeleteFields(*store, prefix, 2);
-        platform::ShowPlainMessage("Unexpected root key in DeleteRestoreEntry with \"" + std::string(prefix));
-        return true;
-    }
-    if (record.existed != "0" && !IsRestorableType(record.typeText)) {
-        DeleteFields(*store, prefix, 4);
-        platform::ShowPlainMessage("Unexpected data type in " + std::string(prefix) + "_5");
-        return true;
-    }
-    if (!UndoRecord(*root, record))
+    if (!UndoRecord(*JournalRootFromText(record.rootText), record))
         return false;
-    DeleteFields(*store, prefix, kFieldCount);
+    DeleteFields(*store, prefix);
     return true;
 }
 
-bool RestoreAllSettings()
+bool RestoreAllSettings(std::vector<SkippedRecord>* skipped)
 {
-    int32_t counter =
-        GetRegistryValue(RegRoot::LocalMachine, StoreKey, RegValueKind::Integer, CounterValue).AsInteger();
-    if (counter < 1)
-        return true;
+    std::vector<int32_t> numbers;
+    {
+        auto store = CurrentRegistry().OpenKey(RegRoot::LocalMachine, StoreKey, KeyAccess::Read);
+        if (!store || JournalCounter(*store) < 1)
+            return true;
+        numbers = JournalRecordNumbers(*store);
+    }
     bool restored = true;
-    for (int32_t n = counter; n >= 1; --n)
-        restored = DeleteRestoreEntry(RestoreRecordPrefix(n)) && restored;
+    for (auto number = numbers.rbegin(); number != numbers.rend(); ++number)
+        restored = DeleteRestoreEntry(*number, skipped) && restored;
     if (!restored)
         return false;
     RegDeleteValueIfPresent(RegRoot::LocalMachine, StoreKey, CounterValue);

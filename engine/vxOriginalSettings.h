@@ -6,8 +6,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/RegistryCalls.h"
+#include "engine/vxJournalListing.h"
 
 namespace vx {
 
@@ -40,13 +42,22 @@ bool SaveAndSetRegistryValue(RegRoot root, std::string_view keyPath, bool create
 // could not be recorded or could not be deleted.
 bool SaveAndDeleteRegistryValue(RegRoot root, std::string_view keyPath, std::string_view valueName);
 
-// Undoes one record and removes it. False only when the saved state could not
-// be written back; the record then stays for a later attempt.
-bool DeleteRestoreEntry(std::string_view prefix);
+// A record that restoring passed over and removed, and why.
+struct SkippedRecord {
+    int32_t number = 0;
+    RecordFault fault = RecordFault::None;
+    bool operator==(const SkippedRecord&) const = default;
+};
 
-// Undoes every record, newest first, and removes the store. When a value could
-// not be written back the store is kept and the result is false.
-bool RestoreAllSettings();
+// Undoes record `number` and removes it. A record with a fault is only removed,
+// after its message, and added to `skipped`. False only when the saved state
+// could not be written back; the record then stays for a later attempt.
+bool DeleteRestoreEntry(int32_t number, std::vector<SkippedRecord>* skipped = nullptr);
+
+// Undoes every record that exists within the journal's numbering, newest first,
+// and removes the store. When a value could not be written back the store is
+// kept and the result is false.
+bool RestoreAllSettings(std::vector<SkippedRecord>* skipped = nullptr);
 
 // Whether an earlier layout of saved settings ("Orig_ttl_TF") is present.
 bool HasLegacyBackup();

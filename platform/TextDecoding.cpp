@@ -2,21 +2,28 @@
 
 namespace vx::platform {
 namespace {
+bool IsHighSurrogate(unsigned unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(unsigned unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+}  // namespace
 
 std::string NarrowUtf16(std::string_view units, bool bigEndian)
 {
+    const size_t count = units.size() / 2;
+    auto unitAt = [&](size_t i) {
+        unsigned first = static_cast<unsigned char>(units[2 * i]);
+        unsigned second = static_cast<unsigned char>(units[2 * i + 1]);
+        return bigEndian ? (first << 8 | second) : (second << 8 | first);
+    };
     std::string text;
-    text.reserve(units.size() / 2);
-    for (size_t i = 0; i + 1 < units.size(); i += 2) {
-        unsigned first = static_cast<unsigned char>(units[i]);
-        unsigned second = static_cast<unsigned char>(units[i + 1]);
-        unsigned unit = bigEndian ? (first << 8 | second) : (second << 8 | first);
+    text.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        unsigned unit = unitAt(i);
+        if (IsHighSurrogate(unit) && i + 1 < count && IsLowSurrogate(unitAt(i + 1)))
+            ++i;
         text.push_back(unit <= 0xFF ? static_cast<char>(unit) : '?');
     }
     return text;
 }
-
-}  // namespace
 
 std::string DecodeTextFile(std::string_view bytes)
 {

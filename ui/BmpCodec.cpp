@@ -1,6 +1,6 @@
 #include "ui/BmpCodec.h"
 
-#include <cstdlib>
+#include <cstdint>
 
 namespace vx::ui {
 
@@ -53,13 +53,15 @@ std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> file)
     if (bitfields32 && (masksAt + 12 > file.size() || U32(file, masksAt) != 0xFF0000 ||
                         U32(file, masksAt + 4) != 0xFF00 || U32(file, masksAt + 8) != 0xFF))
         return std::nullopt;
-    if (width <= 0 || height == 0 || width > MaxDimension || std::abs(height) > MaxDimension)
+    // In 64 bits: the magnitude of the most negative height does not fit an int.
+    const std::int64_t rows = height < 0 ? -std::int64_t{height} : std::int64_t{height};
+    if (width <= 0 || rows == 0 || width > MaxDimension || rows > MaxDimension)
         return std::nullopt;
     if (layout.bits != 1 && layout.bits != 4 && layout.bits != 8 && layout.bits != 24 && layout.bits != 32)
         return std::nullopt;
     layout.width = width;
     layout.topDown = height < 0;
-    layout.height = std::abs(height);
+    layout.height = static_cast<int>(rows);
     layout.pixelOffset = U32(file, 10);
     layout.stride = ((static_cast<size_t>(width) * static_cast<size_t>(layout.bits) + 31) / 32) * 4;
     if (layout.bits <= 8) {

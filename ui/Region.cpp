@@ -1,6 +1,7 @@
 #include "ui/Region.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "ui/EllipseRaster.h"
 #include "ui/RegionBuilder.h"
@@ -21,6 +22,26 @@ std::vector<int> BandEdges(const std::vector<Rect>& a, const std::vector<Rect>& 
     std::sort(ys.begin(), ys.end());
     ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
     return ys;
+}
+
+// How many pieces the rectangles make when cut at every band edge `ys` (sorted,
+// unique, every top and bottom among them): the sum of the rectangles reaching
+// into each band.
+std::uint64_t BandPieces(const std::vector<Rect>& rects, const std::vector<int>& ys)
+{
+    auto indexOf = [&ys](int y) { return static_cast<size_t>(std::lower_bound(ys.begin(), ys.end(), y) - ys.begin()); };
+    std::vector<std::int64_t> starting(ys.size() + 1, 0);
+    for (const Rect& r : rects) {
+        ++starting[indexOf(r.top)];
+        --starting[indexOf(r.bottom)];
+    }
+    std::uint64_t pieces = 0;
+    std::int64_t reaching = 0;
+    for (size_t i = 0; i + 1 < ys.size(); ++i) {
+        reaching += starting[i];
+        pieces += static_cast<std::uint64_t>(reaching);
+    }
+    return pieces;
 }
 
 // The spans of a banded list at row y.
@@ -116,19 +137,31 @@ Region Region::FromRoundRect(const Rect& box, int ellipseWidth, int ellipseHeigh
 
 Region Region::FromRectangles(std::span<const Rect> rects)
 {
+    return *FromRectangles(rects, std::numeric_limits<std::uint64_t>::max());
+}
+
+std::optional<Region> Region::FromRectangles(std::span<const Rect> rects, std::uint64_t maxPieces)
+{
     std::vector<Rect> valid;
     for (const Rect& r : rects) {
         if (!r.IsEmpty())
             valid.push_back(r);
     }
     const std::vector<int> ys = BandEdges(valid, {});
+    if (BandPieces(valid, ys) > maxPieces)
+        return std::nullopt;
+    // Sweep down the bands, keeping only the rectangles that reach into the current one.
+    std::sort(valid.begin(), valid.end(), [](const Rect& a, const Rect& b) { return a.top < b.top; });
+    std::vector<Rect> active;
+    size_t next = 0;
     RegionBuilder builder;
     for (size_t i = 0; i + 1 < ys.size(); ++i) {
+        std::erase_if(active, [&](const Rect& r) { return r.bottom <= ys[i]; });
+        for (; next < valid.size() && valid[next].top <= ys[i]; ++next)
+            active.push_back(valid[next]);
         std::vector<Span> spans;
-        for (const Rect& r : valid) {
-            if (r.top <= ys[i] && ys[i] < r.bottom)
-                spans.push_back({r.left, r.right});
-        }
+        for (const Rect& r : active)
+            spans.push_back({r.left, r.right});
         builder.AddBand(ys[i], ys[i + 1], RegionBuilder::Normalize(std::move(spans)));
     }
     return builder.Finish();

@@ -72,7 +72,7 @@ std::optional<Region> Region::FromRgnData(std::span<const std::uint8_t> bytes)
     rects.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i)
         rects.push_back(GetRect(bytes, HeaderSize + RectSize * i));
-    return FromRectangles(rects);
+    return FromRectangles(rects, MaxRgnDataPieces);
 }
 
 }  // namespace vx::ui

@@ -124,9 +124,26 @@ int Apply(CommandContext&)
     return ExitOk;
 }
 
+std::string_view FaultText(RecordFault fault)
+{
+    switch (fault) {
+    case RecordFault::Incomplete: return "incomplete (cut off before its value was changed, or not the engine's)";
+    case RecordFault::UnknownRoot: return "unknown root key";
+    case RecordFault::JournalKey: return "it names the journal's own key";
+    case RecordFault::UnusableData: return "saved data of a type it cannot write back";
+    case RecordFault::None: break;
+    }
+    return "";
+}
+
 int Restore(CommandContext& c)
 {
-    if (UndoAppliedProfile())
+    std::vector<SkippedRecord> skipped;
+    bool restored = UndoAppliedProfile(&skipped);
+    for (const SkippedRecord& record : skipped)
+        c.err << "vxtune: journal record " << record.number << " not restorable: " << FaultText(record.fault)
+              << "; removed\n";
+    if (restored)
         return ExitOk;
     c.err << "vxtune: some values could not be written back; their records are kept\n";
     return ExitFailure;

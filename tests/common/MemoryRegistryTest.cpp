@@ -54,5 +54,36 @@ TEST(MemoryRegistry, BigKeysFindNamesInAnyCaseThroughChanges)
     EXPECT_EQ(key.subkeys.size(), 299u);
 }
 
+// Trees deeper than any file may hold can still be made through Create; freeing,
+// comparing and deleting them once recursed once per level and overflowed the stack.
+TEST(MemoryRegistry, DeepTreesAreWalkedWithoutRecursion)
+{
+    std::string path;
+    for (int i = 0; i < 100000; ++i)
+        path += "k\\";
+    MemoryRegistry a, b;
+    a.Create(RegRoot::LocalMachine, path).SetValue("v", RawValue::Dword(1));
+    b.Create(RegRoot::LocalMachine, path).SetValue("v", RawValue::Dword(1));
+    EXPECT_TRUE(a.Root(RegRoot::LocalMachine) == b.Root(RegRoot::LocalMachine));
+    b.Find(RegRoot::LocalMachine, path)->SetValue("v", RawValue::Dword(2));
+    EXPECT_FALSE(a.Root(RegRoot::LocalMachine) == b.Root(RegRoot::LocalMachine));
+
+    auto handle = a.OpenKey(RegRoot::LocalMachine, path.substr(0, 1000), KeyAccess::Read);
+    EXPECT_TRUE(a.DeleteKey(RegRoot::LocalMachine, "k"));
+    EXPECT_FALSE(handle->ReadValue("v"));
+    b.Clear();
+}
+
+TEST(MemoryRegistry, CreatesKeysOnlyAsDeepAsWindowsKeepsThem)
+{
+    MemoryRegistry registry;
+    std::string path = "k";
+    for (size_t depth = 1; depth < MaxKeyDepth; ++depth)
+        path += "\\k";
+    EXPECT_TRUE(registry.OpenKey(RegRoot::LocalMachine, path, KeyAccess::ReadWrite, true));
+    EXPECT_FALSE(registry.OpenKey(RegRoot::LocalMachine, path + "\\k", KeyAccess::ReadWrite, true));
+    EXPECT_FALSE(registry.KeyExists(RegRoot::LocalMachine, path + "\\k"));
+}
+
 }  // namespace
 }  // namespace vx

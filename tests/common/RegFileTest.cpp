@@ -194,6 +194,9 @@ TEST(RegFileLoad, RefusesMalformedFilesWholeWithFileAndLine)
         {"REGEDIT4\n[HKLM\\\\S]\n", "t.reg:2: empty key name"},
         {"REGEDIT4\n[HKLM\\S\\]\n", "t.reg:2: empty key name"},
         {"REGEDIT4\n[-HKLM]\n", "t.reg:2: a root key cannot be deleted"},
+        // A name with a carriage return loaded, and then no changed registry could be saved.
+        {"REGEDIT4\n[HKLM\\S\rT]\n", "t.reg:2: carriage return in a key name"},
+        {"REGEDIT4\n[HKLM\\S]\n\"a\rb\"=\"x\"\n", "t.reg:3: carriage return in a value name"},
         {"REGEDIT4\n[HKLM\\S]\nv=1\n", "t.reg:3: unexpected text"},
         {"REGEDIT4\n[HKLM\\S]\n\"v\"\"x\"\n", "t.reg:3: '=' expected"},
         {"REGEDIT4\n[HKLM\\S]\n\"v=\"x\"\n", "t.reg:3: '=' expected"},
@@ -307,6 +310,53 @@ TEST(RegFileFormat, SavedTextLoadsBackExactly)
             EXPECT_LE(line.size(), 80u) << line;
         }
         start = end + 1;
+    }
+}
+
+std::string NestedKeyFile(size_t depth)
+{
+    std::string text = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE";
+    for (size_t i = 0; i < depth; ++i)
+        text += "\\k";
+    return text + "]\n\"v\"=\"x\"\n";
+}
+
+// A 200 KB file of 100,000 nested keys once crashed every vxtune command: the tree
+// walks recursed once per level. Windows keeps keys at most 512 levels deep.
+TEST(RegFileLoad, RefusesKeysDeeperThanWindowsKeeps)
+{
+    for (size_t depth : {513, 100000}) {
+        MemoryRegistry registry;
+        EXPECT_EQ(ApplyRegText(registry, NestedKeyFile(depth), "t.reg"),
+                  "t.reg:3: key nested deeper than 512 levels");
+        EXPECT_TRUE(registry.Root(RegRoot::LocalMachine).subkeys.empty());
+    }
+    MemoryRegistry deepest;
+    ASSERT_EQ(ApplyRegText(deepest, NestedKeyFile(512), "t.reg"), std::nullopt);
+    MemoryRegistry again;
+    ASSERT_EQ(ApplyRegText(again, FormatRegedit4(deepest), "again.reg"), std::nullopt);
+    EXPECT_TRUE(again.Root(RegRoot::LocalMachine) == deepest.Root(RegRoot::LocalMachine));
+}
+
+// Saving writes each key's full path, so the file grows with the square of the
+// depth: a 20 KB file once saved as 100 MB. A key line of the file stands for at
+// most 512 keys, each written with a path no longer than that line, so a saved
+// file is at most 512 times the size of the file loaded (the README's figure).
+// The worst cases: one line naming a key 512 levels deep, with a long name at
+// the top, or short names throughout.
+TEST(RegFileFormat, SavedSizeStaysWithinTheBoundTheDepthLimitGives)
+{
+    for (size_t topNameLength : {1, 255, 20000}) {
+        std::string text = "REGEDIT4\n\n[HKLM\\" + std::string(topNameLength, 't');
+        for (size_t i = 1; i < MaxKeyDepth; ++i)
+            text += "\\k";
+        text += "]\n";
+        MemoryRegistry registry;
+        ASSERT_EQ(ApplyRegText(registry, text, "t.reg"), std::nullopt);
+        const size_t saved = FormatRegedit4(registry).size();
+        EXPECT_LE(saved, 512 * text.size()) << "a top name of " << topNameLength << ": " << saved << " from "
+                                             << text.size();
+        EXPECT_GE(saved, 260 * text.size()) << "not the worst case any more";
     }
 }
 

@@ -334,6 +334,67 @@ TEST_F(OriginalSettings, AValueThatCannotBeWrittenBackKeepsItsRecord)
     EXPECT_FALSE(RegKeyExists(LM, StoreKey));
 }
 
+// On a machine without a parameter key, applying created it and restoring left it
+// behind (about one random machine in five).
+TEST_F(OriginalSettings, AKeyAWriteCreatesIsJournalledAndRemovedOnRestore)
+{
+    struct Case {
+        const char* path;
+        const char* recordedKey;  // "" when no whole-key record is expected
+    };
+    const Case cases[] = {
+        {"System\\Test\\New\\Deeper", "System\\Test\\New"},
+        {"\\System\\Test\\New", "\\System\\Test\\New"},
+        {"System\\Test", ""},
+        {"\\Software\\Quorvex\\Velocitrex", ""},  // the journal's own key makes it
+    };
+    for (const Case& c : cases) {
+        registry_.Registry().Clear();
+        Put("Kept", RawValue::Text("x"));
+        const auto before = test::TakeSnapshot(registry_.Registry(), "Software");
+        ASSERT_TRUE(SetText("V", "1", c.path)) << c.path;
+        EXPECT_EQ(Get("V", c.path), RawValue::Text("1"));
+        if (*c.recordedKey) {
+            EXPECT_EQ(StoreValue("S001_1"), RawValue::Text("0")) << c.path;
+            EXPECT_EQ(StoreValue("S001_3"), RawValue::Text(c.recordedKey)) << c.path;
+            EXPECT_EQ(StoreValue("S001_4"), RawValue::Text("")) << c.path;
+            EXPECT_EQ(StoreValue("S002_4"), RawValue::Text("V")) << c.path;
+        } else {
+            EXPECT_EQ(StoreValue("Counter"), RawValue::Dword(1)) << c.path;
+        }
+        EXPECT_TRUE(RestoreAllSettings());
+        EXPECT_EQ(test::TakeSnapshot(registry_.Registry(), "Software"), before) << c.path;
+        EXPECT_FALSE(Get("V", c.path)) << c.path;
+        EXPECT_TRUE(Messages().empty());
+    }
+}
+
+// A deleted "sackopts" once came back as "SackOpts", the engine's spelling.
+TEST_F(OriginalSettings, AValueComesBackUnderItsOwnSpelling)
+{
+    auto storedNames = [&] {
+        std::vector<std::string> names;
+        for (const auto& value : registry_.Registry().Find(LM, kTestKey)->values)
+            names.push_back(value.name);
+        return names;
+    };
+    Put("sackopts", RawValue::Text("1"));
+    Put("defaultttl", RawValue::Text("64"));
+    // Two applies: SACK off, then on; the TTL changed both times.
+    EXPECT_TRUE(SaveAndDeleteRegistryValue(LM, kTestKey, "SackOpts"));
+    ASSERT_TRUE(SetText("DefaultTTL", "128"));
+    ASSERT_TRUE(SetText("SackOpts", "1"));
+    ASSERT_TRUE(SetText("DefaultTTL", "100"));
+    EXPECT_EQ(StoreValue("S001_4"), RawValue::Text("sackopts"));
+    EXPECT_EQ(StoreValue("S002_4"), RawValue::Text("defaultttl"));
+    EXPECT_EQ(StoreValue("Counter"), RawValue::Dword(3)) << "the TTL is journalled once";
+
+    EXPECT_TRUE(RestoreAllSettings());
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"defaultttl", "sackopts"}));
+    EXPECT_EQ(Get("sackopts"), RawValue::Text("1"));
+    EXPECT_EQ(Get("defaultttl"), RawValue::Text("64"));
+}
+
 TEST_F(OriginalSettings, LegacyBackupIsAnyDwordButMinusOne)
 {
     const std::pair<std::optional<RawValue>, bool> cases[] = {

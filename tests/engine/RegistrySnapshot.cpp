@@ -1,28 +1,22 @@
 #include "tests/engine/RegistrySnapshot.h"
 
-#include <cctype>
 #include <sstream>
 
 namespace vx::test {
 namespace {
 
-std::string Lower(std::string text)
+void Walk(const MemoryKey& key, const std::string& path, std::string_view skip, RegistrySnapshot& out)
 {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-void Walk(const MemoryKey& key, const std::string& path, const std::string& skip, RegistrySnapshot& out)
-{
-    if (!skip.empty() && path == skip)
+    if (!skip.empty() && NamesEqual(path, skip))
         return;
     out.keys.insert(path);
     for (const auto& value : key.values)
-        out.values[path + "\\" + Lower(value.name)] = value.value;
+        out.values[path + "\\" + value.name] = value.value;
     for (const auto& sub : key.subkeys)
-        Walk(*sub, path.empty() ? Lower(sub->name) : path + "\\" + Lower(sub->name), skip, out);
+        Walk(*sub, path.empty() ? sub->name : path + "\\" + sub->name, skip, out);
 }
+
+}  // namespace
 
 std::string Describe(const RawValue& value)
 {
@@ -34,12 +28,10 @@ std::string Describe(const RawValue& value)
     return text.str();
 }
 
-}  // namespace
-
 RegistrySnapshot TakeSnapshot(const MemoryRegistry& registry, const std::string& skipPath)
 {
     RegistrySnapshot snapshot;
-    Walk(registry.Root(RegRoot::LocalMachine), "", Lower(std::string(RelativeKeyPath(skipPath))), snapshot);
+    Walk(registry.Root(RegRoot::LocalMachine), "", RelativeKeyPath(skipPath), snapshot);
     return snapshot;
 }
 
@@ -72,3 +64,7 @@ void PrintTo(const RegistrySnapshot& snapshot, std::ostream* out)
 }
 
 }  // namespace vx::test
+
+namespace vx {
+void PrintTo(const RawValue& value, std::ostream* out) { *out << test::Describe(value); }
+}  // namespace vx

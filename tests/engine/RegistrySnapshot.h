@@ -1,7 +1,8 @@
 #pragma once
 // Whole-registry snapshots for comparing a registry before and after: every key
-// path and every value with its type and bytes, names folded to lower case so
-// the order in which values were (re)created does not matter.
+// path and every value with its type and bytes, names spelled as the registry
+// holds them (a value put back under another spelling differs); the order in
+// which keys and values were (re)created does not matter.
 #include <map>
 #include <ostream>
 #include <set>
@@ -17,8 +18,12 @@ struct RegistrySnapshot {
     bool operator==(const RegistrySnapshot&) const = default;
 };
 
-// The HKEY_LOCAL_MACHINE tree, leaving out the subtree at `skipPath` (if any).
+// The HKEY_LOCAL_MACHINE tree, leaving out the subtree at `skipPath` (if any, in
+// any letter case).
 RegistrySnapshot TakeSnapshot(const MemoryRegistry& registry, const std::string& skipPath = "");
+
+// A value's type and bytes, for failure messages.
+std::string Describe(const RawValue& value);
 
 // The entries in which two snapshots differ, one per line, for failure messages.
 std::string DescribeDifferences(const RegistrySnapshot& expected, const RegistrySnapshot& actual);
@@ -27,3 +32,8 @@ std::string DescribeDifferences(const RegistrySnapshot& expected, const Registry
 void PrintTo(const RegistrySnapshot& snapshot, std::ostream* out);
 
 }  // namespace vx::test
+
+namespace vx {
+// For GoogleTest's failure messages.
+void PrintTo(const RawValue& value, std::ostream* out);
+}  // namespace vx

@@ -165,6 +165,9 @@ TEST(BitmapFiles, BrokenFilesAreRefusedAndLeaveThePicture)
         {"16 bits", patched(28, 16)},
         {"zero width", patched(18, 0)},
         {"enormous height", patched(22, 0x7FFFFFFF)},
+        // Once std::abs(INT_MIN), undefined behaviour that the sanitizer builds stop at.
+        {"the most negative height", patched(22, 0x80000000)},
+        {"negative width", patched(18, 0x80000000)},
         {"pixel offset past the end", patched(10, 0xFFFFFF00)},
     };
     for (const Bad& c : cases) {
