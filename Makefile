@@ -68,6 +68,9 @@ sizes: win32
 
 run: host
 	@scripts/run-samples build/host
+	@cmake --preset win64 >/dev/null
+	@cmake --build --preset win64 --target velocitrex -j $(JOBS) >/dev/null
+	@scripts/run-velocitrex
 
 clean:
 	rm -rf build
