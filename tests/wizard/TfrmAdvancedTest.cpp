@@ -316,8 +316,9 @@ TEST_F(AdvancedPageTest, EndsWithApplyOnlyAfterAChange)
             EXPECT_FALSE(Get<ui::Control>("btnVelocitrexMe").Enabled());
         }
         // Cancel keeps what the page stored.
-        if (std::string(c.what).find("change") == 0)
+        if (std::string(c.what).find("change") == 0) {
             EXPECT_EQ(machine->Stored(TtlPref), "64");
+        }
         page.reset();
     }
 }

@@ -48,6 +48,8 @@ flatten() {
 export_state start.reg
 
 rm -f result.txt places.txt advanced-page-wine-*.png
+# The session of the registry edits has no display; the page needs a new one.
+WINEPREFIX="$VX_WINEPREFIX" /usr/lib/wine/wineserver -w || true
 timeout 240 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     set -eu
     root=$1; page=$2
