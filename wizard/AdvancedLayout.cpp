@@ -14,7 +14,7 @@ constexpr int GroupGap = 6;
 constexpr int LargestPitch = 20;
 constexpr int RowHeight = 16;
 constexpr int SideSpace = 8;
-constexpr int EntryLeft = 104;
+constexpr int EntryLeft = 112;
 
 }  // namespace
 
