@@ -15,6 +15,15 @@ constexpr int LargestPitch = 20;
 constexpr int RowHeight = 16;
 constexpr int SideSpace = 8;
 constexpr int EntryLeft = 112;
+constexpr int BelowIndent = 18;  // under the button's caption, past its circle
+constexpr int BelowWidth = 96;
+
+// The MTU group gives its list a row of its own under "Manual Setting".
+int RowsOf(AdvancedGroup group)
+{
+    const int buttons = static_cast<int>(GroupInfo(group).buttons.size());
+    return group == AdvancedGroup::Mtu ? buttons + 1 : buttons;
+}
 
 }  // namespace
 
@@ -43,7 +52,7 @@ std::array<AdvancedGroupPlace, AdvancedGroupCount> AdvancedGroupPlaces()
         for (int g = 0; g < AdvancedGroupCount; ++g) {
             if (ColumnOf(static_cast<AdvancedGroup>(g)) == column) {
                 ++groups;
-                rows += static_cast<int>(GroupInfo(static_cast<AdvancedGroup>(g)).buttons.size());
+                rows += RowsOf(static_cast<AdvancedGroup>(g));
             }
         }
         const int fixed = groups * (CaptionSpace + BottomSpace) + (groups - 1) * GroupGap;
@@ -53,8 +62,7 @@ std::array<AdvancedGroupPlace, AdvancedGroupCount> AdvancedGroupPlaces()
         for (int g = 0; g < AdvancedGroupCount; ++g) {
             if (ColumnOf(static_cast<AdvancedGroup>(g)) != column)
                 continue;
-            const int count = static_cast<int>(GroupInfo(static_cast<AdvancedGroup>(g)).buttons.size());
-            const int height = CaptionSpace + count * pitch + BottomSpace;
+            const int height = CaptionSpace + RowsOf(static_cast<AdvancedGroup>(g)) * pitch + BottomSpace;
             places[static_cast<std::size_t>(g)] = {{area.left, top, area.right, top + height}, CaptionSpace, pitch};
             top += height + GroupGap;
             last = g;
@@ -75,6 +83,13 @@ art::Box EntryBeside(const AdvancedGroupPlace& place, int row)
     const art::Box button = ButtonRow(place, row);
     const int middle = (button.top + button.bottom) / 2;
     return {EntryLeft, middle - 10, button.right, middle + 10};
+}
+
+art::Box EntryBelow(const AdvancedGroupPlace& place, int row)
+{
+    const art::Box below = ButtonRow(place, row + 1);
+    const int middle = (below.top + below.bottom) / 2;
+    return {below.left + BelowIndent, middle - 10, below.left + BelowIndent + BelowWidth, middle + 10};
 }
 
 }  // namespace vx::wizard

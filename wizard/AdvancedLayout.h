@@ -22,5 +22,7 @@ std::array<AdvancedGroupPlace, AdvancedGroupCount> AdvancedGroupPlaces();
 art::Box ButtonRow(const AdvancedGroupPlace& place, int row);
 // The entry beside a row's button ("Manual Setting" and its figure), same coordinates.
 art::Box EntryBeside(const AdvancedGroupPlace& place, int row);
+// An entry on the row under a button, in line with its caption.
+art::Box EntryBelow(const AdvancedGroupPlace& place, int row);
 
 }  // namespace vx::wizard

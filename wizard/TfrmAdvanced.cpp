@@ -116,8 +116,8 @@ void TfrmAdvanced::BuildGroups()
     }
 }
 
-// The entries stand beside their groups' "Manual Setting"; a manual button
-// stops short of its entry.
+// The spin boxes stand beside their groups' "Manual Setting", which stops short
+// of them; the MTU list, wider, has the row under its button.
 void TfrmAdvanced::BuildEntries()
 {
     const auto places = AdvancedGroupPlaces();
@@ -134,7 +134,7 @@ void TfrmAdvanced::BuildEntries()
     comboMTUManual_->SetItems({ManualMtuItems[0].data(), ManualMtuItems[1].data(), ManualMtuItems[2].data(),
                                ManualMtuItems[3].data(), ManualMtuItems[4].data(), ManualMtuItems[5].data()});
     comboMTUManual_->SetText("576");
-    beside(AdvancedGroup::Mtu, mtu_button::Manual, *comboMTUManual_);
+    Place(*comboMTUManual_, EntryBelow(places[static_cast<std::size_t>(AdvancedGroup::Mtu)], mtu_button::Manual));
 
     const auto spin = [&](const char* name, AdvancedGroup group, int row, int low, int high, int step, int initial) {
         auto box = std::make_unique<ui::SpinBox>(&Group(group));
