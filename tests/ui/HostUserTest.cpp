@@ -6,9 +6,12 @@
 
 #include "tests/ui/UiFixture.h"
 #include "ui/Button.h"
+#include "ui/ComboBox.h"
+#include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/Memo.h"
 #include "ui/Panel.h"
+#include "ui/SpinBox.h"
 
 namespace vx::ui {
 namespace {
@@ -74,6 +77,55 @@ TEST_F(HostUserTest, TypedTextReachesAMemoLineByLine)
     page.Show();
     user.Type("memoNotes", "first\r\nsecond");
     EXPECT_EQ(page.memoNotes.Lines(), (std::vector<std::string>{"first", "second"}));
+}
+
+// The entries a page reads numbers from: what is typed is what program code reads,
+// a list choice after typing selects the item, and a spin box brings typed text
+// into its range when the focus leaves it.
+TEST_F(HostUserTest, TypedNumbersReachTheDropDownAndTheSpinBox)
+{
+    WizardPage page("page", 100);
+    ComboBox comboMtu(&page);
+    comboMtu.SetName("comboMtu");
+    comboMtu.SetBounds(10, 100, 80, 22);
+    comboMtu.SetItems({"576", "1500"});
+    SpinBox spinCount(&page);
+    spinCount.SetName("spinCount");
+    spinCount.SetBounds(100, 100, 60, 22);
+    spinCount.SetRange(1, 113);
+    Edit edtOther(&page);
+    edtOther.SetName("edtOther");
+    edtOther.SetBounds(10, 125, 80, 22);
+    page.Show();
+
+    comboMtu.SetItemIndex(1);
+    user.Type("comboMtu", "1454");
+    EXPECT_EQ(comboMtu.Text(), "1454");
+    EXPECT_EQ(comboMtu.ItemIndex(), -1);
+    user.Choose(comboMtu, 0);
+    EXPECT_EQ(comboMtu.Text(), "576");
+    EXPECT_EQ(comboMtu.ItemIndex(), 0);
+
+    struct Case {
+        const char* typed;
+        int valueWhileTyping;
+        const char* textAfterLeaving;
+    };
+    const Case cases[] = {
+        {"60", 60, "60"},
+        {"500", 113, "113"},
+        {"0", 1, "1"},
+        {"-7", 1, "1"},
+        {"abc", 1, "1"},
+        {"", 1, "1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        user.Type("spinCount", c.typed);
+        EXPECT_EQ(spinCount.Value(), c.valueWhileTyping);
+        user.Focus(edtOther);
+        EXPECT_EQ(spinCount.Text(), c.textAfterLeaving);
+    }
 }
 
 }  // namespace

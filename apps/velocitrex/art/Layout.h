@@ -87,8 +87,8 @@ constexpr Box Content{8, 76, 571, 406};
 // Three columns of group boxes inside Content.
 constexpr Box Column(int index) { return Box{14 + 186 * index, 82, 14 + 186 * index + 180, 400}; }
 constexpr Box Footer{8, 410, 571, 446};
-constexpr Box Notes = Box::Sized(14, 414, 312, 28);               // lblWaitToPress, lblNote (two lines)
-constexpr Box CancelButton = Box::Sized(334, 416, 100, 26);       // btnNext
+constexpr Box Notes = Box::Sized(14, 414, 328, 28);               // lblWaitToPress, lblNote
+constexpr Box CancelButton = Box::Sized(350, 416, 86, 26);        // btnNext
 constexpr Box VelocitrexMeButton = Box::Sized(444, 416, 120, 26);  // JLAqua2
 constexpr Box Offstage = wizard::Offstage;
 constexpr Box HiddenApplyButton = wizard::HiddenApplyButton;       // btnVelocitrexMe

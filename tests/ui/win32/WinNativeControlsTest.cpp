@@ -312,6 +312,55 @@ TEST_F(WinNativeControlsTest, FocusMovesReachTheForm)
     EXPECT_EQ(WindowText(WindowOf(form.spinMtu)), "1500");
 }
 
+// Characters typed into the edit part of a drop-down or a spin box, as the loop
+// delivers a person's keys: the portable controls read what the windows show.
+TEST_F(WinNativeControlsTest, TypedEntriesReachTheDropDownAndTheSpinBox)
+{
+    const auto typeInto = [&](HWND edit, const char* text) {
+        SetFocus(edit);
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        for (const char* c = text; *c; ++c)
+            PostMessageA(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(*c)), 0);
+        Pump(50);
+    };
+    HWND combo = WindowOf(form.comboType);
+    HWND comboEdit = FindWindowExA(combo, nullptr, "EDIT", nullptr);
+    ASSERT_NE(comboEdit, nullptr);
+    form.comboType.SetItemIndex(2);
+    typeInto(comboEdit, "ISDN");
+    EXPECT_EQ(form.comboType.Text(), "ISDN");
+    EXPECT_EQ(form.comboType.ItemIndex(), -1);  // typed text is no item
+    // Choosing from the list after typing selects that item again.
+    SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    SendMessageA(WindowOf(form), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(form.comboType.ItemIndex(), 0);
+    EXPECT_EQ(form.comboType.Text(), "Dial-up");
+
+    struct Case {
+        const char* typed;
+        int valueWhileTyping;
+        const char* textAfterLeaving;
+    };
+    // The range is 576 to 1500.
+    const Case cases[] = {
+        {"1400", 1400, "1400"},
+        {"99999", 1500, "1500"},
+        {"12", 576, "576"},
+        {"abc", 576, "576"},
+    };
+    HWND spin = WindowOf(form.spinMtu);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        typeInto(spin, c.typed);
+        EXPECT_EQ(form.spinMtu.Text(), c.typed);
+        EXPECT_EQ(form.spinMtu.Value(), c.valueWhileTyping);
+        SetFocus(WindowOf(form.edtName));
+        EXPECT_EQ(WindowText(spin), c.textAfterLeaving);
+        EXPECT_EQ(form.spinMtu.Text(), c.textAfterLeaving);
+    }
+}
+
 TEST_F(WinNativeControlsTest, ANativeControlMadeOnTheShownFormGetsItsWindow)
 {
     Button late(&form);
