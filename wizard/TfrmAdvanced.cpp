@@ -11,7 +11,7 @@
 #include "engine/vxRegistryKeys.h"
 #include "ui/Application.h"
 #include "wizard/AdvancedLayout.h"
-#include "wizard/WizardCommands.h"
+#include "wizard/WizardFrame.h"
 
 namespace vx::wizard {
 
@@ -25,11 +25,6 @@ constexpr ui::Color NdiUnusableText = ui::Rgb(128, 128, 128);
 constexpr ui::Color CaptionText = ui::Rgb(0x10, 0x2A, 0x6B);
 constexpr ui::Color NoteText = ui::Rgb(0xC8, 0xCE, 0xDA);
 constexpr ui::Color AquaBody = ui::Rgb(160, 183, 241);
-
-void Place(ui::Control& control, const art::Box& box)
-{
-    control.SetBounds(box.left, box.top, box.Width(), box.Height());
-}
 
 ui::Font PageFont(int height, bool bold, ui::Color color, const char* name = "MS Sans Serif")
 {
@@ -169,7 +164,10 @@ void TfrmAdvanced::BuildHeader()
 {
     StyleAqua(JLAqua1_, "JLAqua1", "Help", art::HeaderColor);
     Place(JLAqua1_, adv::HelpButton);
-    JLAqua1_.OnClick = [] { OpenHelpPage(); };
+    JLAqua1_.OnClick = [] {
+        dispatcher::PlaySoundCue(ClickSoundCode);
+        OpenHelpPage();
+    };
 
     btnExxit_.SetName("btnExxit");
     btnExxit_.SetCaption("X");
@@ -179,7 +177,10 @@ void TfrmAdvanced::BuildHeader()
     btnExxit_.SetFrameWidth(5);
     btnExxit_.SetFont(PageFont(-12, true, ui::clWhite, "Arial"));
     Place(btnExxit_, adv::Exit);
-    btnExxit_.OnClick = [] { QuitWizard(); };
+    btnExxit_.OnClick = [] {
+        dispatcher::PlaySoundCue(ClickSoundCode);
+        QuitFromWizard();
+    };
 }
 
 void TfrmAdvanced::BuildFooter()
