@@ -99,7 +99,8 @@ void TfrmMakeRegistryChanges::Build()
     PlaceLabel(lblReboot2, "lblReboot2", art::Box::Sized(96, 127, 140, 14), "to lock in the changes.");
     lblReboot2.SetVisible(false);
     lblWebAddress.SetName("lblWebAddress");
-    lblWebAddress.SetBounds(ap::WebAddress.left, ap::WebAddress.top, ap::WebAddress.Width(), ap::WebAddress.Height());
+    // Wide enough for the address in any system font.
+    lblWebAddress.SetBounds(ap::WebAddress.left, ap::WebAddress.top, 150, ap::WebAddress.Height());
     lblWebAddress.SetCaption("www.quorvex.example");
     lblWebAddress.SetTransparent(true);
     lblWebAddress.SetFont(TextFont("MS Sans Serif", 8, false));
