@@ -13,8 +13,13 @@ write_clear_reg 'HKEY_LOCAL_MACHINE\Software\Quorvex'
 mkdir -p "$screens"
 exe=$windows_vxtune
 
+# The values under the tuned keys, one "[key]|value" line each, sorted. Wine
+# writes the host's own name into "Hostname" whenever a program starts.
 flatten() {
-    "$host_vxtune" --registry "$1" dump | grep -v '^REGEDIT4' | grep -v '^$' | LC_ALL=C sort
+    "$host_vxtune" --registry "$1" dump | awk '
+        /^\[/ { section = $0; next }
+        /^$/ || /^REGEDIT4/ { next }
+        { print section "|" $0 }' | grep -F 'CurrentControlSet\Services' | grep -v '|"Hostname"=' | LC_ALL=C sort
 }
 export_state() {
     printf 'REGEDIT4\n\n' >"$1"
@@ -46,6 +51,9 @@ run() {
     "$host_vxtune" --registry host.reg --os "$os" apply >/dev/null
     flatten host.reg >expected.txt
 
+    # Wine's processes from the imports have no display: let them end first, or
+    # the program would join their display-less desktop and get no windows.
+    WINEPREFIX="$VX_WINEPREFIX" /usr/lib/wine/wineserver -w
     if ! walk "$version"; then
         echo "FAILED: $version: the walk"
         failures=$((failures + 1))
