@@ -104,6 +104,11 @@ std::optional<std::string> HostDriveFileSystem::HostPath(const std::string& path
     return host.string();
 }
 
+void HostDriveFileSystem::Record(const std::string& verb, const std::string& path, const std::string& rest)
+{
+    events_.push_back(verb + " \"" + path + "\"" + rest);
+}
+
 PathKind HostDriveFileSystem::Kind(const std::string& path)
 {
     const auto host = HostPath(path);
@@ -135,6 +140,7 @@ std::optional<std::string> HostDriveFileSystem::ReadAll(const std::string& path)
 
 bool HostDriveFileSystem::WriteAll(const std::string& path, std::string_view bytes)
 {
+    Record("write", path);
     const auto host = HostPath(path);
     if (!host || TypeOf(*host) == fs::file_type::directory || IsReadOnly(*host))
         return false;
@@ -147,6 +153,7 @@ bool HostDriveFileSystem::WriteAll(const std::string& path, std::string_view byt
 
 bool HostDriveFileSystem::Delete(const std::string& path)
 {
+    Record("delete", path);
     const auto host = HostPath(path);
     std::error_code error;
     return host && TypeOf(*host) == fs::file_type::regular && !IsReadOnly(*host) && fs::remove(*host, error);
@@ -154,6 +161,7 @@ bool HostDriveFileSystem::Delete(const std::string& path)
 
 bool HostDriveFileSystem::Rename(const std::string& from, const std::string& to)
 {
+    Record("rename", from, " \"" + to + "\"");
     const auto source = HostPath(from);
     const auto target = HostPath(to);
     if (!source || !target || TypeOf(*source) == fs::file_type::not_found)
@@ -167,6 +175,7 @@ bool HostDriveFileSystem::Rename(const std::string& from, const std::string& to)
 
 bool HostDriveFileSystem::Copy(const std::string& from, const std::string& to)
 {
+    Record("copy", from, " \"" + to + "\"");
     const auto source = HostPath(from);
     const auto target = HostPath(to);
     if (!source || !target || TypeOf(*source) != fs::file_type::regular || IsReadOnly(*target))
@@ -177,6 +186,7 @@ bool HostDriveFileSystem::Copy(const std::string& from, const std::string& to)
 
 bool HostDriveFileSystem::MakeDirectory(const std::string& path)
 {
+    Record("mkdir", path);
     const auto host = HostPath(path);
     std::error_code error;
     return host && fs::create_directory(*host, error);
@@ -184,6 +194,7 @@ bool HostDriveFileSystem::MakeDirectory(const std::string& path)
 
 bool HostDriveFileSystem::RemoveEmptyDirectory(const std::string& path)
 {
+    Record("rmdir", path);
     const auto split = SplitWindowsPath(path);
     if (!split || split->second.empty())
         return false;  // a drive's root stays
@@ -208,6 +219,7 @@ std::optional<std::uint32_t> HostDriveFileSystem::Attributes(const std::string& 
 // Only the read-only flag has a counterpart on the disk underneath.
 bool HostDriveFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes)
 {
+    Record("attributes", path, attributes == FileAttribute::Normal ? " normal" : " " + std::to_string(attributes));
     if (Kind(path) == PathKind::Missing)
         return false;
     const bool readOnly = (attributes & FileAttribute::ReadOnly) != 0;

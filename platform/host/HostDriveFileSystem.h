@@ -4,6 +4,7 @@
 // does, and read-only files are neither replaced nor deleted.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -20,6 +21,9 @@ public:
     // stored case, the rest as given; nullopt for a path without a drive.
     std::optional<std::string> HostPath(const std::string& path) const;
     const std::string& Root() const { return root_; }
+    // Every change asked for, as transcript lines: mkdir "PATH", copy "FROM" "TO",
+    // delete "PATH", attributes "PATH" normal, write "PATH", rename "FROM" "TO".
+    const std::vector<std::string>& Events() const { return events_; }
 
     PathKind Kind(const std::string& path) override;
     std::optional<std::string> ReadAll(const std::string& path) override;
@@ -33,7 +37,10 @@ public:
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
 
 private:
+    void Record(const std::string& verb, const std::string& path, const std::string& rest = "");
+
     std::string root_;
+    std::vector<std::string> events_;
 };
 
 }  // namespace vx::platform
