@@ -44,9 +44,11 @@ void StyleButton(widgets::TJLAqua& button, const char* name, const char* caption
     button.SetTabStop(true);
 }
 
-void PairCheckBox(ui::CheckBox& box, ui::Label& label, const char* boxName, const char* text, int left, int top)
+void PairCheckBox(ui::CheckBox& box, ui::Label& label, const char* boxName, const char* labelName, const char* text,
+                  int left, int top)
 {
     box.SetName(boxName);
+    label.SetName(labelName);
     box.SetBounds(left, top, 18, 20);
     box.SetChecked(true);
     label.SetBounds(left + 22, top + 2, 240, 18);

@@ -22,7 +22,8 @@ void PlaceBanner(ui::Image& banner, int pageHeight);
 void StyleButton(widgets::TJLAqua& button, const char* name, const char* caption, int left, int top);
 // A check box with its caption in a label beside it; a click on the label
 // toggles the box, as on a caption of its own.
-void PairCheckBox(ui::CheckBox& box, ui::Label& label, const char* boxName, const char* text, int left, int top);
+void PairCheckBox(ui::CheckBox& box, ui::Label& label, const char* boxName, const char* labelName, const char* text,
+                  int left, int top);
 // Copies the banner of the resource form.
 void CopyBanner(ui::Image& banner);
 

@@ -48,8 +48,8 @@ void TfrmInstallOptions::PlaceOptions()
     edtDefaultInstallDirectory.SetName("edtDefaultInstallDirectory");
     edtDefaultInstallDirectory.SetBounds(PageLeft, 32, width, 24);
     edtDefaultInstallDirectory.OnChange = [this] { edtDefaultInstallDirectoryChange(); };
-    PairCheckBox(cbxAddIcon, Label5, "cbxAddIcon", "Add Icon to Deskop", PageLeft, 66);
-    PairCheckBox(cbxAddLink, Label6, "cbxAddLink", "Add Link to Start Menu", PageLeft, 90);
+    PairCheckBox(cbxAddIcon, Label5, "cbxAddIcon", "Label5", "Add Icon to Deskop", PageLeft, 66);
+    PairCheckBox(cbxAddLink, Label6, "cbxAddLink", "Label6", "Add Link to Start Menu", PageLeft, 90);
     Label4.SetBounds(PageLeft, 118, width, 48);
     Label4.SetWordWrap(true);
     Label4.SetTransparent(true);
@@ -104,8 +104,8 @@ void TfrmInstallOptions::PlaceCompletionPanel()
     heading.bold = true;
     heading.color = ui::Rgb(0, 64, 128);
     Label2.SetFont(heading);
-    PairCheckBox(cboxRunNow, lblRunProductNow, "cboxRunNow", "", 13, 40);
-    PairCheckBox(cboxViewNotes, Label7, "cboxViewNotes", "View Release Notes", 13, 64);
+    PairCheckBox(cboxRunNow, lblRunProductNow, "cboxRunNow", "lblRunProductNow", "", 13, 40);
+    PairCheckBox(cboxViewNotes, Label7, "cboxViewNotes", "Label7", "View Release Notes", 13, 64);
     StyleButton(JLAqua1, "JLAqua1", "Close", kWidth - 59 - 96 - 12, kHeight - kPanelTop - 46);
     JLAqua1.OnClick = [this] { btnExitClick(); };
 }
@@ -152,6 +152,9 @@ void TfrmInstallOptions::DoTheInstall()
     setupState.addStartMenuLinks = cbxAddLink.Checked();
     setupState.windowsDir = platform::Folders().WindowsDirectory();
     if (RunInstall() && !setupState.installFailed) {
+        // The panel covers the three buttons; hidden too, no key reaches them.
+        for (widgets::TJLAqua* covered : {&btnNext, &JLAqua2, &JLAqua3})
+            covered->SetVisible(false);
         pnlInstallCompleted.SetVisible(true);
         WriteUninstallEntry();
         btnNext.SetDefault(false);

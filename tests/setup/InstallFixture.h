@@ -8,6 +8,7 @@
 
 #include "common/MemoryRegistry.h"
 #include "platform/host/HostCommandLauncher.h"
+#include "platform/host/HostDriveDirectories.h"
 #include "platform/host/HostDriveFileSystem.h"
 #include "platform/host/HostMessageBoxes.h"
 #include "platform/host/HostPathNames.h"
@@ -62,6 +63,8 @@ protected:
     vx::test::TempDirectory root_;
     platform::HostDriveFileSystem files_{root_.Prefix()};
     platform::ScopedService<platform::FileSystem> scopedFiles_{files_};
+    platform::HostDriveDirectories directories_{files_};
+    platform::ScopedService<platform::DirectoryTree> scopedDirectories_{directories_};
     platform::HostShellLinks links_;
     platform::ScopedService<platform::ShellLinks> scopedLinks_{links_};
     platform::HostCommandLauncher launcher_;
