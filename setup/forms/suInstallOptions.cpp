@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kWidth = 422;
 constexpr int kHeight = 368;
-constexpr int kPanelTop = 248;
+constexpr int kPanelTop = 234;
 
 std::string WithTrailingBackslash(std::string path)
 {

@@ -15,6 +15,13 @@
 #include "setup/forms/suInstallOptions.h"
 #include "ui/DirectoryList.h"
 #include "ui/Edit.h"
+#include "apps/vxSetup/art/SetupArt.h"
+#include "ui/host/FormRenderer.h"
+#ifdef _WIN32
+#include "platform/win32/WinFileSystem.h"
+#else
+#include "platform/host/default/StdFileSystem.h"
+#endif
 #include "ui/host/HostBackend.h"
 #include "ui/host/HostUser.h"
 #include "tests/setup/InstallFixture.h"
@@ -58,9 +65,9 @@ protected:
     }
 
     // Runs the program with the script queued; returns its exit code.
-    int Run()
+    int Run(SetupPictures pictures = {})
     {
-        return RunSetupProgram(app_, SetupPictures{});
+        return RunSetupProgram(app_, std::move(pictures));
     }
     // A scripted step once the page of this caption is active.
     void Then(std::function<void()> step, unsigned ms = 700) { host_.Then(ms, std::move(step)); }
@@ -280,6 +287,34 @@ TEST_F(SetupWizard, WithoutAdministratorRightsNothingIsShownOrWritten)
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Error: Velocitrex Setup needs administrator rights. Please log "
                                                    "on as an administrator and run Setup again."});
     EXPECT_TRUE(transcript_.lines.empty());
+}
+
+// Every stage on the screen, with the real artwork, into build/screens/setup/ for
+// looking at; each picture must show the page's banner.
+TEST_F(SetupWizard, ScreensOfEveryStage)
+{
+    const std::string directory = std::string(VX_SOURCE_DIR) + "/build/screens/setup";
+    std::vector<std::string> saved;
+    const auto shoot = [&](const char* name) {
+        const ui::Bitmap screen = ui::RenderScreen(host_);
+        // The pictures go to the real disk, not to the test's drive C.
+#ifdef _WIN32
+        platform::WinFileSystem disk;
+#else
+        platform::StdFileSystem disk;
+#endif
+        platform::ScopedService<platform::FileSystem> onDisk(disk);
+        saved.push_back(ui::SaveRendering(screen, directory, name));
+        EXPECT_FALSE(saved.back().empty()) << name;
+    };
+    host_.At(200, [&] { shoot("0-backdrop"); });
+    Then([&] { shoot("1-licence"); user_.Click("btnNext"); });
+    Then([&] { shoot("2-options"); user_.Click("JLAqua2"); });
+    Then([&] { shoot("3-directory"); user_.Click("JLAqua1"); });
+    Then([&] { user_.Click("btnNext"); });
+    Then([&] { shoot("4-completed"); user_.Click("JLAqua1"); });
+    EXPECT_EQ(Run(art::SetupPictures()), 0);
+    EXPECT_EQ(saved.size(), 5u);
 }
 
 }  // namespace

@@ -79,7 +79,8 @@ Raster BannerPicture()
 
 Raster LogoPicture()
 {
-    Raster raster(Box::Sized(0, 0, LogoWidth, LogoHeight), palette::Paper);
+    // On the pages' own colour, so the mark stands on the page rather than in a box.
+    Raster raster(Box::Sized(0, 0, LogoWidth, LogoHeight), Rgb{236, 240, 246});
     DrawLogo(raster, Box::Sized(2, 2, LogoWidth - 4, LogoHeight - 4));
     return raster;
 }
@@ -88,7 +89,7 @@ Raster AdPicture(int index)
 {
     switch (index) {
     case 0: return Ad("FASTER", "WEB", palette::Ember, 0);
-    case 1: return Ad("UNDO", "ANY TIME", palette::AquaBlue, 1);
+    case 1: return Ad("SAFE", "UNDO", palette::AquaBlue, 1);
     default: return Ad("ONE", "CLICK", palette::HotRed, 2);
     }
 }

@@ -16,7 +16,7 @@ inline constexpr int LogoHeight = 44;
 
 vx::art::Raster BannerPicture();
 vx::art::Raster LogoPicture();
-// index 0 to 2: "FASTER WEB", "UNDO ANY TIME", "ONE CLICK".
+// index 0 to 2: "FASTER WEB", "SAFE UNDO", "ONE CLICK".
 vx::art::Raster AdPicture(int index);
 
 ui::Bitmap BannerBitmap();
