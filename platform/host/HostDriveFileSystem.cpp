@@ -104,9 +104,17 @@ std::optional<std::string> HostDriveFileSystem::HostPath(const std::string& path
     return host.string();
 }
 
-void HostDriveFileSystem::Record(const std::string& verb, const std::string& path, const std::string& rest)
+void HostDriveFileSystem::Record(const std::string& verb, const std::string& path, const std::string& to,
+                                 const std::string& tail)
 {
-    events_.push_back(verb + " \"" + path + "\"" + rest);
+    std::string line = verb + " \"" + path + "\"";
+    if (!to.empty())
+        line += " \"" + to + "\"";
+    if (!tail.empty())
+        line += " " + tail;
+    events_.push_back(line);
+    if (OnChange)
+        OnChange(verb, path, to, tail);
 }
 
 PathKind HostDriveFileSystem::Kind(const std::string& path)
@@ -161,7 +169,7 @@ bool HostDriveFileSystem::Delete(const std::string& path)
 
 bool HostDriveFileSystem::Rename(const std::string& from, const std::string& to)
 {
-    Record("rename", from, " \"" + to + "\"");
+    Record("rename", from, to);
     const auto source = HostPath(from);
     const auto target = HostPath(to);
     if (!source || !target || TypeOf(*source) == fs::file_type::not_found)
@@ -175,7 +183,7 @@ bool HostDriveFileSystem::Rename(const std::string& from, const std::string& to)
 
 bool HostDriveFileSystem::Copy(const std::string& from, const std::string& to)
 {
-    Record("copy", from, " \"" + to + "\"");
+    Record("copy", from, to);
     const auto source = HostPath(from);
     const auto target = HostPath(to);
     if (!source || !target || TypeOf(*source) != fs::file_type::regular || IsReadOnly(*target))
@@ -219,7 +227,7 @@ std::optional<std::uint32_t> HostDriveFileSystem::Attributes(const std::string& 
 // Only the read-only flag has a counterpart on the disk underneath.
 bool HostDriveFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes)
 {
-    Record("attributes", path, attributes == FileAttribute::Normal ? " normal" : " " + std::to_string(attributes));
+    Record("attributes", path, "", attributes == FileAttribute::Normal ? "normal" : std::to_string(attributes));
     if (Kind(path) == PathKind::Missing)
         return false;
     const bool readOnly = (attributes & FileAttribute::ReadOnly) != 0;
