@@ -6,6 +6,7 @@
 #include "setup/forms/suInstallOptions.h"
 #include "setup/forms/suLicense.h"
 #include "ui/Application.h"
+#include "ui/Backend.h"
 
 namespace vx::setup {
 namespace {
@@ -40,6 +41,10 @@ void TfrmMain::FormCreate()
     // Laid out for 120 pixels per inch, unscaled; borderless and maximised, the
     // backdrop covers the screen.
     SetBorderStyle(ui::BorderStyle::None);
+    // The screen's size as well, for a window system that does not maximise a
+    // borderless window (Wine without a window manager leaves it 1 x 1).
+    const ui::Size screen = ui::Application::Current().GetBackend().ScreenSize();
+    SetBounds(0, 0, screen.cx, screen.cy);
     lblSetupText.SetCaption("Velocitrex Installation Program");
 }
 
