@@ -189,7 +189,10 @@ bool HostDriveFileSystem::Copy(const std::string& from, const std::string& to)
     if (!source || !target || TypeOf(*source) != fs::file_type::regular || IsReadOnly(*target))
         return false;
     std::error_code error;
-    return fs::copy_file(*source, *target, fs::copy_options::overwrite_existing, error);
+    // Replaced by hand: MinGW's copy_file refuses to overwrite on Windows.
+    if (TypeOf(*target) == fs::file_type::regular && !fs::remove(*target, error))
+        return false;
+    return fs::copy_file(*source, *target, error);
 }
 
 bool HostDriveFileSystem::MakeDirectory(const std::string& path)
