@@ -61,13 +61,18 @@ std::optional<std::pair<char, std::vector<std::string>>> SplitWindowsPath(const 
 // The entry of `directory` whose name matches `name` regardless of case.
 std::string StoredName(const fs::path& directory, const std::string& name)
 {
+    // Listed rather than tested: a disk that ignores case would accept any spelling,
+    // and a replaced file would then take the new one.
     std::error_code error;
-    if (fs::exists(directory / name, error))
-        return name;
-    for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error))
-        if (SameName(it->path().filename().string(), name))
-            return it->path().filename().string();
-    return name;
+    std::string found = name;
+    for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
+        const std::string stored = it->path().filename().string();
+        if (stored == name)
+            return stored;
+        if (SameName(stored, name))
+            found = stored;
+    }
+    return found;
 }
 
 fs::file_type TypeOf(const fs::path& path)
