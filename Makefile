@@ -7,7 +7,7 @@ export VX_WERROR ?= ON
 MAKEFLAGS += --no-print-directory
 
 .PHONY: all bootstrap host host-asan win32 win64 fuzz-build test test-host test-asan test-win64 test-fuzz fuzz \
-	screens sizes run clean
+	screens sizes dist run clean
 
 all: host
 
@@ -65,6 +65,12 @@ screens: host win64
 # Each 32-bit program's size as it ships, against its goal.
 sizes: win32
 	@scripts/program-sizes build/win32
+
+# The setup package for the product (build/dist/) and the win64 test build
+# (build/dist/win64/); DISTRIBUTION=DIR takes Defs.ini, SID.txt and Reseller.txt from DIR.
+DISTRIBUTION ?= dist
+dist: bootstrap
+	@scripts/make-dist $(DISTRIBUTION)
 
 run: host
 	@scripts/run-samples build/host
