@@ -1,0 +1,220 @@
+#include "platform/host/HostDriveFileSystem.h"
+
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+namespace vx::platform {
+namespace fs = std::filesystem;
+
+namespace {
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+File Open(const fs::path& path, const char* mode)
+{
+    return File(std::fopen(path.string().c_str(), mode), &std::fclose);
+}
+
+bool SameName(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// "C:\a\..\b\" -> {"b"} on drive C; nullopt without a drive letter.
+std::optional<std::pair<char, std::vector<std::string>>> SplitWindowsPath(const std::string& path)
+{
+    if (path.size() < 2 || !std::isalpha(static_cast<unsigned char>(path[0])) || path[1] != ':')
+        return std::nullopt;
+    if (path.size() > 2 && path[2] != '\\' && path[2] != '/')
+        return std::nullopt;  // "C:name" is relative to the drive's current directory
+    std::vector<std::string> names;
+    std::string name;
+    auto finish = [&] {
+        if (name == "..") {
+            if (!names.empty())
+                names.pop_back();
+        } else if (!name.empty() && name != ".") {
+            names.push_back(name);
+        }
+        name.clear();
+    };
+    for (std::size_t i = 2; i < path.size(); ++i) {
+        if (path[i] == '\\' || path[i] == '/')
+            finish();
+        else
+            name += path[i];
+    }
+    finish();
+    const char drive = static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])));
+    return std::make_pair(drive, names);
+}
+
+// The entry of `directory` whose name matches `name` regardless of case.
+std::string StoredName(const fs::path& directory, const std::string& name)
+{
+    std::error_code error;
+    if (fs::exists(directory / name, error))
+        return name;
+    for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error))
+        if (SameName(it->path().filename().string(), name))
+            return it->path().filename().string();
+    return name;
+}
+
+fs::file_type TypeOf(const fs::path& path)
+{
+    std::error_code error;
+    return fs::status(path, error).type();
+}
+
+bool IsReadOnly(const fs::path& path)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    return !error && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+}  // namespace
+
+HostDriveFileSystem::HostDriveFileSystem(std::string root) : root_(std::move(root)) {}
+
+void HostDriveFileSystem::AddDrive(char letter)
+{
+    std::error_code error;
+    fs::create_directories(fs::path(root_) / std::string(1, static_cast<char>(std::toupper(letter))), error);
+}
+
+std::optional<std::string> HostDriveFileSystem::HostPath(const std::string& path) const
+{
+    const auto split = SplitWindowsPath(path);
+    if (!split)
+        return std::nullopt;
+    fs::path host = fs::path(root_) / std::string(1, split->first);
+    for (const std::string& name : split->second)
+        host /= StoredName(host, name);
+    return host.string();
+}
+
+PathKind HostDriveFileSystem::Kind(const std::string& path)
+{
+    const auto host = HostPath(path);
+    if (!host)
+        return PathKind::Missing;
+    switch (TypeOf(*host)) {
+    case fs::file_type::not_found: return PathKind::Missing;
+    case fs::file_type::regular: return PathKind::File;
+    case fs::file_type::directory: return PathKind::Directory;
+    default: return PathKind::Other;
+    }
+}
+
+std::optional<std::string> HostDriveFileSystem::ReadAll(const std::string& path)
+{
+    if (Kind(path) != PathKind::File)
+        return std::nullopt;
+    File file = Open(*HostPath(path), "rb");
+    if (!file)
+        return std::nullopt;
+    std::string bytes;
+    char block[65536];
+    while (std::size_t got = std::fread(block, 1, sizeof block, file.get()))
+        bytes.append(block, got);
+    if (std::ferror(file.get()))
+        return std::nullopt;
+    return bytes;
+}
+
+bool HostDriveFileSystem::WriteAll(const std::string& path, std::string_view bytes)
+{
+    const auto host = HostPath(path);
+    if (!host || TypeOf(*host) == fs::file_type::directory || IsReadOnly(*host))
+        return false;
+    File file = Open(*host, "wb");
+    if (!file)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    return std::fclose(file.release()) == 0 && written;
+}
+
+bool HostDriveFileSystem::Delete(const std::string& path)
+{
+    const auto host = HostPath(path);
+    std::error_code error;
+    return host && TypeOf(*host) == fs::file_type::regular && !IsReadOnly(*host) && fs::remove(*host, error);
+}
+
+bool HostDriveFileSystem::Rename(const std::string& from, const std::string& to)
+{
+    const auto source = HostPath(from);
+    const auto target = HostPath(to);
+    if (!source || !target || TypeOf(*source) == fs::file_type::not_found)
+        return false;
+    if (TypeOf(*target) == fs::file_type::directory || IsReadOnly(*target))
+        return false;
+    std::error_code error;
+    fs::rename(*source, *target, error);
+    return !error;
+}
+
+bool HostDriveFileSystem::Copy(const std::string& from, const std::string& to)
+{
+    const auto source = HostPath(from);
+    const auto target = HostPath(to);
+    if (!source || !target || TypeOf(*source) != fs::file_type::regular || IsReadOnly(*target))
+        return false;
+    std::error_code error;
+    return fs::copy_file(*source, *target, fs::copy_options::overwrite_existing, error);
+}
+
+bool HostDriveFileSystem::MakeDirectory(const std::string& path)
+{
+    const auto host = HostPath(path);
+    std::error_code error;
+    return host && fs::create_directory(*host, error);
+}
+
+bool HostDriveFileSystem::RemoveEmptyDirectory(const std::string& path)
+{
+    const auto split = SplitWindowsPath(path);
+    if (!split || split->second.empty())
+        return false;  // a drive's root stays
+    const auto host = HostPath(path);
+    std::error_code error;
+    return TypeOf(*host) == fs::file_type::directory && fs::remove(*host, error);
+}
+
+std::optional<std::uint32_t> HostDriveFileSystem::Attributes(const std::string& path)
+{
+    const PathKind kind = Kind(path);
+    if (kind == PathKind::Missing)
+        return std::nullopt;
+    std::uint32_t attributes = 0;
+    if (kind == PathKind::Directory)
+        attributes |= FileAttribute::Directory;
+    if (IsReadOnly(*HostPath(path)))
+        attributes |= FileAttribute::ReadOnly;
+    return attributes ? attributes : FileAttribute::Normal;
+}
+
+// Only the read-only flag has a counterpart on the disk underneath.
+bool HostDriveFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes)
+{
+    if (Kind(path) == PathKind::Missing)
+        return false;
+    const bool readOnly = (attributes & FileAttribute::ReadOnly) != 0;
+    std::error_code error;
+    fs::permissions(*HostPath(path), fs::perms::owner_write,
+                    readOnly ? fs::perm_options::remove : fs::perm_options::add, error);
+    return !error;
+}
+
+}  // namespace vx::platform
