@@ -71,7 +71,10 @@ done
 export_key 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Run' run.reg || true
 ! iconv -f UTF-16LE -t UTF-8 run.reg 2>/dev/null | grep -qi '"Velocitrex"' || fail "the Run value is left"
 export_key 'HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\Session Manager' session.reg || true
-iconv -f UTF-16LE -t UTF-8 session.reg 2>/dev/null | tr -d '\r\n\\ ' | grep -qi 'PendingFileRenameOperations' ||
-    fail "no delete at the next start was scheduled"
+# The list is a multi-string of UTF-16 names, exported as hex(7) bytes.
+iconv -f UTF-16LE -t UTF-8 session.reg 2>/dev/null | tr -d '\r\n\\ ' |
+    sed -n 's/.*"PendingFileRenameOperations"=hex(7):\([0-9a-f,]*\).*/\1/p' | tr ',' '\n' | xxd -r -p |
+    iconv -f UTF-16LE -t UTF-8 2>/dev/null | tr '\0' '\n' | grep -qix '.*C:\\windows\\unvlx\.exe' ||
+    fail "unvlx.exe was not scheduled for deletion at the next start"
 [ $status -eq 0 ] && echo "OK: removed, restored, and scheduled for deletion at the next start"
 exit $status
