@@ -104,8 +104,9 @@ TEST(PackageFormat, DamagedPackagesAreRefusedWhole)
 
 TEST(PackageFormat, NamesThatCouldReachOutsideTheTargetCannotBePacked)
 {
-    for (const char* name : {"..\\evil.exe", "../evil.exe", "C:evil.exe", "sub\\file.txt", ".hidden", "",
-                             "a name with spaces", "con?", std::string(65, 'a').c_str()}) {
+    const std::string names[] = {"..\\evil.exe", "../evil.exe", "C:evil.exe", "sub\\file.txt", ".hidden", "",
+                                 "a name with spaces", "con?", std::string(65, 'a')};
+    for (const std::string& name : names) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(BuildArchive({{name, "x"}}).has_value());
     }
