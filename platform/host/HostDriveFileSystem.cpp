@@ -61,13 +61,18 @@ std::optional<std::pair<char, std::vector<std::string>>> SplitWindowsPath(const 
 // The entry of `directory` whose name matches `name` regardless of case.
 std::string StoredName(const fs::path& directory, const std::string& name)
 {
+    // Listed rather than tested: a disk that ignores case would accept any spelling,
+    // and a replaced file would then take the new one.
     std::error_code error;
-    if (fs::exists(directory / name, error))
-        return name;
-    for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error))
-        if (SameName(it->path().filename().string(), name))
-            return it->path().filename().string();
-    return name;
+    std::string found = name;
+    for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
+        const std::string stored = it->path().filename().string();
+        if (stored == name)
+            return stored;
+        if (SameName(stored, name))
+            found = stored;
+    }
+    return found;
 }
 
 fs::file_type TypeOf(const fs::path& path)
@@ -104,6 +109,19 @@ std::optional<std::string> HostDriveFileSystem::HostPath(const std::string& path
     return host.string();
 }
 
+void HostDriveFileSystem::Record(const std::string& verb, const std::string& path, const std::string& to,
+                                 const std::string& tail)
+{
+    std::string line = verb + " \"" + path + "\"";
+    if (!to.empty())
+        line += " \"" + to + "\"";
+    if (!tail.empty())
+        line += " " + tail;
+    events_.push_back(line);
+    if (OnChange)
+        OnChange(verb, path, to, tail);
+}
+
 PathKind HostDriveFileSystem::Kind(const std::string& path)
 {
     const auto host = HostPath(path);
@@ -135,6 +153,7 @@ std::optional<std::string> HostDriveFileSystem::ReadAll(const std::string& path)
 
 bool HostDriveFileSystem::WriteAll(const std::string& path, std::string_view bytes)
 {
+    Record("write", path);
     const auto host = HostPath(path);
     if (!host || TypeOf(*host) == fs::file_type::directory || IsReadOnly(*host))
         return false;
@@ -147,6 +166,7 @@ bool HostDriveFileSystem::WriteAll(const std::string& path, std::string_view byt
 
 bool HostDriveFileSystem::Delete(const std::string& path)
 {
+    Record("delete", path);
     const auto host = HostPath(path);
     std::error_code error;
     return host && TypeOf(*host) == fs::file_type::regular && !IsReadOnly(*host) && fs::remove(*host, error);
@@ -154,6 +174,7 @@ bool HostDriveFileSystem::Delete(const std::string& path)
 
 bool HostDriveFileSystem::Rename(const std::string& from, const std::string& to)
 {
+    Record("rename", from, to);
     const auto source = HostPath(from);
     const auto target = HostPath(to);
     if (!source || !target || TypeOf(*source) == fs::file_type::not_found)
@@ -167,16 +188,21 @@ bool HostDriveFileSystem::Rename(const std::string& from, const std::string& to)
 
 bool HostDriveFileSystem::Copy(const std::string& from, const std::string& to)
 {
+    Record("copy", from, to);
     const auto source = HostPath(from);
     const auto target = HostPath(to);
     if (!source || !target || TypeOf(*source) != fs::file_type::regular || IsReadOnly(*target))
         return false;
     std::error_code error;
-    return fs::copy_file(*source, *target, fs::copy_options::overwrite_existing, error);
+    // Replaced by hand: MinGW's copy_file refuses to overwrite on Windows.
+    if (TypeOf(*target) == fs::file_type::regular && !fs::remove(*target, error))
+        return false;
+    return fs::copy_file(*source, *target, error);
 }
 
 bool HostDriveFileSystem::MakeDirectory(const std::string& path)
 {
+    Record("mkdir", path);
     const auto host = HostPath(path);
     std::error_code error;
     return host && fs::create_directory(*host, error);
@@ -184,6 +210,7 @@ bool HostDriveFileSystem::MakeDirectory(const std::string& path)
 
 bool HostDriveFileSystem::RemoveEmptyDirectory(const std::string& path)
 {
+    Record("rmdir", path);
     const auto split = SplitWindowsPath(path);
     if (!split || split->second.empty())
         return false;  // a drive's root stays
@@ -208,6 +235,7 @@ std::optional<std::uint32_t> HostDriveFileSystem::Attributes(const std::string& 
 // Only the read-only flag has a counterpart on the disk underneath.
 bool HostDriveFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes)
 {
+    Record("attributes", path, "", attributes == FileAttribute::Normal ? "normal" : std::to_string(attributes));
     if (Kind(path) == PathKind::Missing)
         return false;
     const bool readOnly = (attributes & FileAttribute::ReadOnly) != 0;
