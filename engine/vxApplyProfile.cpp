@@ -1,6 +1,7 @@
 #include "engine/vxApplyProfile.h"
 
 #include "common/DecimalText.h"
+#include "common/RegistryCalls.h"
 #include "engine/vxOriginalSettings.h"
 #include "engine/vxPreferences.h"
 #include "engine/vxProfileWriters.h"
@@ -8,20 +9,26 @@
 
 namespace vx {
 
-void ApplyStoredProfile()
+int ApplyStoredProfile()
 {
-    WritePmtuDiscovery(GetPmtuDiscoverPref());
-    WritePmtuBlackHoleDetect(GetPmtuBlackHoleDetectPref());
+    int refused = 0;
+    auto count = [&refused](bool written) { refused += written ? 0 : 1; };
+    count(WritePmtuDiscovery(GetPmtuDiscoverPref()));
+    count(WritePmtuBlackHoleDetect(GetPmtuBlackHoleDetectPref()));
+    // Machines without the NDI key have no cache to size: not a refusal.
+    const bool hasNdiKey = RegKeyExists(RegRoot::LocalMachine, NdiCacheSizeKey);
+    bool ndiWritten = false;
     if (int32_t ndi = GetNdiPref(); ndi == -1)
-        WriteNdiCacheSize(true, NotSetMarker);
+        ndiWritten = WriteNdiCacheSize(true, NotSetMarker);
     else
-        WriteNdiCacheSize(false, FormatDecimal(ndi));
+        ndiWritten = WriteNdiCacheSize(false, FormatDecimal(ndi));
+    count(ndiWritten || !hasNdiKey);
     // No receive window stored: leave the system's own rather than write -1.
     if (int32_t rwin = GetRwinPref(); rwin != -1)
-        WriteReceiveWindow(rwin);
-    WriteSessionKeepAlive(GetSkaPref());
-    WriteDefaultTtl(GetTtlPref());
-    WriteTcpMaxDupAcks(GetAcksPref());
+        count(WriteReceiveWindow(rwin));
+    count(WriteSessionKeepAlive(GetSkaPref()));
+    count(WriteDefaultTtl(GetTtlPref()));
+    count(WriteTcpMaxDupAcks(GetAcksPref()));
     if (GetSackPref() == 1)
         EnableTcpOptions();
     else
@@ -31,6 +38,7 @@ void ApplyStoredProfile()
     else
         WriteMtu(false, mtu);
     MarkProfileApplied();
+    return refused;
 }
 
 bool UndoAppliedProfile(std::vector<SkippedRecord>* skipped)

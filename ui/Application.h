@@ -100,6 +100,8 @@ public:
     Form* TopModal() const { return modalStack_.empty() ? nullptr : modalStack_.back(); }
     // Something runs modally: a form, or a message box (no form takes input).
     bool ModalRunning() const { return !modalStack_.empty(); }
+    // How many modal runs are nested now.
+    std::size_t ModalDepth() const { return modalStack_.size(); }
 
 private:
     struct PendingRelease {

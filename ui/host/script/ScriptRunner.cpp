@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "ui/Application.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
@@ -89,14 +90,43 @@ void ScriptRunner::ScheduleNext()
     }
     if (next_ < lines_.size()) {
         const ScriptLine& line = lines_[next_++];
-        backend_.Then(pending, [this, &line] {
-            ScheduleNext();
-            Run(line);
-        });
+        backend_.Then(pending, [this, &line] { Start(line); });
     } else if (pending) {
         // A closing wait still lets its time pass.
         backend_.Then(pending, [] {});
     }
+}
+
+// A person acts after the program has answered the last action: a command that
+// falls due while the one before still runs (its handler handling messages)
+// waits, unless that one opened a modal window, which now waits for input.
+void ScriptRunner::Start(const ScriptLine& line)
+{
+    const std::size_t depth = ModalDepth();
+    if (busy_ && depth <= busyDepth_) {
+        backend_.Then(1, [this, &line] { Start(line); });
+        return;
+    }
+    ScheduleNext();
+    struct Busy {
+        ScriptRunner& runner;
+        bool wasBusy;
+        std::size_t wasDepth;
+        ~Busy()
+        {
+            runner.busy_ = wasBusy;
+            runner.busyDepth_ = wasDepth;
+        }
+    } restore{*this, busy_, busyDepth_};
+    busy_ = true;
+    busyDepth_ = depth;
+    Run(line);
+}
+
+std::size_t ScriptRunner::ModalDepth()
+{
+    Application* app = platform::CurrentService<Application>::Installed();
+    return app ? app->ModalDepth() : 0;
 }
 
 const ScriptLine* ScriptRunner::NotRun() const

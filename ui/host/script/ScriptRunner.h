@@ -61,6 +61,8 @@ public:
 
 private:
     void ScheduleNext();
+    void Start(const ScriptLine& line);
+    static std::size_t ModalDepth();
     void Run(const ScriptLine& line);
     void Expect(const ScriptLine& line);
     void Shot(const ScriptLine& line);
@@ -71,6 +73,8 @@ private:
     std::string shotsDir_;
     std::vector<ScriptLine> lines_;
     std::size_t next_ = 0;
+    bool busy_ = false;
+    std::size_t busyDepth_ = 0;
     const ScriptLine* current_ = nullptr;
 };
 
