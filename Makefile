@@ -72,8 +72,10 @@ DISTRIBUTION ?= dist
 dist: bootstrap
 	@scripts/make-dist $(DISTRIBUTION)
 
+# The sample machines through vxtune, then the product's whole life under Wine.
 run: host
 	@scripts/run-samples build/host
+	@scripts/run-product
 
 clean:
 	rm -rf build

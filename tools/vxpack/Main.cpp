@@ -1,10 +1,12 @@
 // vxpack OUTPUT STUB FILE...: writes the setup package, the stub followed by an
 // archive of the files under their own names, and prints each file's size.
+// vxpack --list PACKAGE: checks a package as the stub does and prints what it holds.
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "package/PackageReader.h"
 #include "package/PackageWriter.h"
 
 namespace {
@@ -42,12 +44,35 @@ std::string BaseName(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+int List(const char* path)
+{
+    const auto image = ReadFile(path);
+    if (!image) {
+        std::fprintf(stderr, "vxpack: cannot read %s\n", path);
+        return 1;
+    }
+    const vx::package::PackageReader reader(reinterpret_cast<const unsigned char*>(image->data()), image->size());
+    if (!reader.IsSound()) {
+        std::fprintf(stderr, "vxpack: %s is damaged or not a package\n", path);
+        return 1;
+    }
+    for (std::uint32_t i = 0; i < reader.Count(); ++i) {
+        const auto entry = reader.At(i);
+        std::printf("  %10u  %.*s\n", static_cast<unsigned>(entry.size), static_cast<int>(entry.nameLength),
+                    entry.name);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--list") {
+        return List(argv[2]);
+    }
     if (argc < 4) {
-        std::fprintf(stderr, "usage: vxpack OUTPUT STUB FILE...\n");
+        std::fprintf(stderr, "usage: vxpack OUTPUT STUB FILE...\n       vxpack --list PACKAGE\n");
         return 2;
     }
     const auto stub = ReadFile(argv[2]);
