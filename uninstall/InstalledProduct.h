@@ -27,5 +27,7 @@ inline constexpr std::array<std::string_view, 2> MakerKeyValues = {"mo", "disp"}
 // The window title of a running main program.
 inline constexpr std::string_view MainProgramTitle = "Velocitrex";
 inline constexpr unsigned CloseWaitMs = 10000;
+// After its window has gone, the time the main program gets to end.
+inline constexpr unsigned ProcessEndMs = 2000;
 
 }  // namespace vx::uninstall

@@ -46,7 +46,13 @@ bool CloseRunningProgram(const platform::WaitHooks& wait)
         return true;
     }
     windows.PostClose(*window);
-    return platform::WaitUntilWindowGone(windows, *window, CloseWaitMs, wait);
+    if (!platform::WaitUntilWindowGone(windows, *window, CloseWaitMs, wait)) {
+        return false;
+    }
+    // The window goes before the process ends, and until it has ended Windows
+    // keeps its program file open: give it the moment to end before deleting.
+    wait.sleep(ProcessEndMs);
+    return true;
 }
 
 // The undo path. The preferences, with the autostart entry, are reset only once
