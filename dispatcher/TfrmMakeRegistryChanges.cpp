@@ -94,12 +94,15 @@ void TfrmMakeRegistryChanges::Build()
     imgRedRight.SetVisible(false);
 
     PlaceLabel(lblActionItem2, "lblActionItem2", ap::ProgressText, "");
-    PlaceLabel(lblReboot1, "lblReboot1", art::Box::Sized(55, 112, 223, 14), "Velocitrex must reboot your system");
+    // Both prompt lines as wide as the progress text, on the same centre line
+    // (x = 166), so that a wider substitute for Tahoma does not cut them.
+    PlaceLabel(lblReboot1, "lblReboot1", art::Box::Sized(23, 112, 287, 14), "Velocitrex must reboot your system");
     lblReboot1.SetVisible(false);
-    PlaceLabel(lblReboot2, "lblReboot2", art::Box::Sized(96, 127, 140, 14), "to lock in the changes.");
+    PlaceLabel(lblReboot2, "lblReboot2", art::Box::Sized(23, 127, 287, 14), "to lock in the changes.");
     lblReboot2.SetVisible(false);
     lblWebAddress.SetName("lblWebAddress");
-    lblWebAddress.SetBounds(ap::WebAddress.left, ap::WebAddress.top, ap::WebAddress.Width(), ap::WebAddress.Height());
+    // Wide enough for the address in any system font.
+    lblWebAddress.SetBounds(ap::WebAddress.left, ap::WebAddress.top, 150, ap::WebAddress.Height());
     lblWebAddress.SetCaption("www.quorvex.example");
     lblWebAddress.SetTransparent(true);
     lblWebAddress.SetFont(TextFont("MS Sans Serif", 8, false));

@@ -9,8 +9,8 @@ namespace vx {
 // Writes every preference into the system values in a fixed order, journalling
 // each earlier value, and marks the profile applied. Single failed writes do not
 // stop the sequence. Returns how many parameter writes the registry refused (a
-// user without administrator rights on NT, 2000 and XP); a key that is absent by
-// design (the NDI cache) does not count.
+// user without administrator rights on NT, 2000 and XP); a write into a key that
+// is absent (the NDI cache, a machine without NetBIOS) does not count.
 int ApplyStoredProfile();
 
 // The undo path: RestoreAllSettings, then ResetPreferences. False when some

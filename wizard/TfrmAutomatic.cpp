@@ -134,7 +134,7 @@ void TfrmAutomatic::BuildSteps()
         check.SetName(Steps[i].check);
         check.SetCaption(Steps[i].caption);
         check.SetColor(ui::clWhite);
-        check.SetFont(BoldFont("Arial", 9, StepText));
+        check.SetFont(BoldFont("MS Sans Serif", 8, StepText));
         check.SetVisible(false);
         Place(check, st::Check(i));
     }

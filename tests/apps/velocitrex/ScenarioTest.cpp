@@ -325,3 +325,28 @@ TEST_F(Scenario, TrayRequestsWhileWindowsAreOpen)
 
 }  // namespace
 }  // namespace vx::app
+
+namespace vx::app {
+namespace {
+
+// Keys a machine lacks by design (the NDI cache on 98) are no refusal, while a
+// key that is there and refuses is one.
+TEST_F(Scenario, AbsentKeysAreNoRefusal)
+{
+    struct Case {
+        const char* fixture;
+        std::vector<std::string> extra;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"win98.reg", {}, false},
+        {"winxp.reg", {"--deny-writes", "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Netbt"}, true}};
+    for (const Case& c : cases) {
+        SimRun run = Simulate(ToApplyScreen + (c.refused ? "answer ok\n" : "") + "wait 4000\n", c.extra, c.fixture);
+        EXPECT_RAN(run) << c.fixture;
+        EXPECT_EQ(run.Has("could not change"), c.refused) << c.fixture;
+    }
+}
+
+}  // namespace
+}  // namespace vx::app
