@@ -1,5 +1,7 @@
 #include "platform/host/HostDriveFileSystem.h"
 
+#include "platform/host/WindowsPath.h"
+
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -27,35 +29,6 @@ bool SameName(const std::string& a, const std::string& b)
         if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     return true;
-}
-
-// "C:\a\..\b\" -> {"b"} on drive C; nullopt without a drive letter.
-std::optional<std::pair<char, std::vector<std::string>>> SplitWindowsPath(const std::string& path)
-{
-    if (path.size() < 2 || !std::isalpha(static_cast<unsigned char>(path[0])) || path[1] != ':')
-        return std::nullopt;
-    if (path.size() > 2 && path[2] != '\\' && path[2] != '/')
-        return std::nullopt;  // "C:name" is relative to the drive's current directory
-    std::vector<std::string> names;
-    std::string name;
-    auto finish = [&] {
-        if (name == "..") {
-            if (!names.empty())
-                names.pop_back();
-        } else if (!name.empty() && name != ".") {
-            names.push_back(name);
-        }
-        name.clear();
-    };
-    for (std::size_t i = 2; i < path.size(); ++i) {
-        if (path[i] == '\\' || path[i] == '/')
-            finish();
-        else
-            name += path[i];
-    }
-    finish();
-    const char drive = static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])));
-    return std::make_pair(drive, names);
 }
 
 // The entry of `directory` whose name matches `name` regardless of case.
@@ -103,8 +76,8 @@ std::optional<std::string> HostDriveFileSystem::HostPath(const std::string& path
     const auto split = SplitWindowsPath(path);
     if (!split)
         return std::nullopt;
-    fs::path host = fs::path(root_) / std::string(1, split->first);
-    for (const std::string& name : split->second)
+    fs::path host = fs::path(root_) / std::string(1, split->drive);
+    for (const std::string& name : split->names)
         host /= StoredName(host, name);
     return host.string();
 }
@@ -212,7 +185,7 @@ bool HostDriveFileSystem::RemoveEmptyDirectory(const std::string& path)
 {
     Record("rmdir", path);
     const auto split = SplitWindowsPath(path);
-    if (!split || split->second.empty())
+    if (!split || split->names.empty())
         return false;  // a drive's root stays
     const auto host = HostPath(path);
     std::error_code error;

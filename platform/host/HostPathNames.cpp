@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "platform/host/WindowsPath.h"
+
 namespace vx::platform {
 namespace {
 
@@ -19,34 +21,14 @@ bool StartsWithAnyCase(const std::string& text, const std::string& prefix)
 
 std::string HostPathNames::FullPath(const std::string& path)
 {
-    std::string text = path;
-    for (char& c : text)
-        if (c == '/')
-            c = '\\';
-    const bool hasDrive = text.size() >= 2 && text[1] == ':';
-    std::string drive = hasDrive ? text.substr(0, 2) : "C:";
-    std::string rest = hasDrive ? text.substr(2) : text;
-    std::vector<std::string> names;
-    std::string name;
-    const bool trailing = !rest.empty() && rest.back() == '\\';
-    rest += '\\';
-    for (char c : rest) {
-        if (c != '\\') {
-            name += c;
-            continue;
-        }
-        if (name == "..") {
-            if (!names.empty())
-                names.pop_back();
-        } else if (!name.empty() && name != ".") {
-            names.push_back(name);
-        }
-        name.clear();
-    }
-    std::string full = drive;
-    for (const std::string& each : names)
-        full += "\\" + each;
-    if (names.empty() || trailing)
+    const bool hasDrive = path.size() >= 2 && path[1] == ':';
+    const auto parts = SplitWindowsPath(hasDrive ? path : "C:\\" + path);
+    if (!parts)
+        return path;
+    std::string full = std::string(1, parts->drive) + ":";
+    for (const std::string& name : parts->names)
+        full += "\\" + name;
+    if (parts->names.empty() || parts->trailingBackslash)
         full += "\\";
     return full;
 }

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "common/RegistryCalls.h"
+#include "platform/host/HostShell.h"
 #include "platform/host/HostTopWindows.h"
+#include "setup/ProductsPage.h"
 #include "setup/forms/SetupForms.h"
 #include "setup/forms/SetupProgram.h"
 #include "setup/forms/suInstallOptions.h"
@@ -220,6 +222,21 @@ TEST_F(SetupWizard, AFailedInstallEndsTheSetupWithoutTheCompletionPanel)
     EXPECT_FALSE(RegKeyExists(RegRoot::LocalMachine, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velocitrex"));
     EXPECT_FALSE(RegText(RegRoot::LocalMachine, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Velocitrex").empty())
         << "the autostart entry comes before any check";
+}
+
+TEST_F(SetupWizard, TheProductsLinkOpensTheMakersPageForTheReseller)
+{
+    platform::HostShell shell;
+    platform::ScopedService<platform::Shell> scopedShell(shell);
+    files_.WriteAll(std::string(kSource) + "Reseller.txt", "4711\r\n");
+    Then([&] { user_.Click("btnNext"); });
+    Then([&] {
+        user_.Click("lblQuorvexProducts");
+        user_.Click("JLAqua3");
+    });
+    EXPECT_EQ(Run(), 0);
+    ASSERT_EQ(shell.Requests().size(), 1u);
+    EXPECT_EQ(shell.Requests()[0].target, ProductsPageAddress(4711));
 }
 
 TEST_F(SetupWizard, UntickedCompletionOptionsStartNothing)
