@@ -7,7 +7,7 @@ export VX_WERROR ?= ON
 MAKEFLAGS += --no-print-directory
 
 .PHONY: all bootstrap host host-asan win32 win64 fuzz-build test test-host test-asan test-win64 test-fuzz fuzz \
-	screens sizes run clean
+	screens sizes dist run clean
 
 all: host
 
@@ -66,11 +66,16 @@ screens: host win64
 sizes: win32
 	@scripts/program-sizes build/win32
 
+# The setup package for the product (build/dist/) and the win64 test build
+# (build/dist/win64/); DISTRIBUTION=DIR takes Defs.ini, SID.txt and Reseller.txt from DIR.
+DISTRIBUTION ?= dist
+dist: bootstrap
+	@scripts/make-dist $(DISTRIBUTION)
+
+# The sample machines through vxtune, then the product's whole life under Wine.
 run: host
 	@scripts/run-samples build/host
-	@cmake --preset win64 >/dev/null
-	@cmake --build --preset win64 --target velocitrex -j $(JOBS) >/dev/null
-	@scripts/run-velocitrex
+	@scripts/run-product
 
 clean:
 	rm -rf build

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/win32/WinMessageBoxes.h"
+#include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/NativeControl.h"
 #include "ui/Timer.h"
@@ -258,6 +259,17 @@ LRESULT WinBackend::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     }
     if (message == WakeMessage)
         return 0;
+    if (message == WM_CLOSE && hwnd == ApplicationWindow()) {
+        // Other programs (the uninstaller) find the program by this window's title and
+        // ask it to close: the program ends as its main form's Close ends it, rather
+        // than losing the window its timers and tasks run on.
+        Application& app = Application::Current();
+        if (Form* main = app.MainForm())
+            main->Close();
+        else
+            app.Terminate();
+        return 0;
+    }
     if (message == TaskMessage) {
         const std::unique_ptr<std::function<void()>> task(reinterpret_cast<std::function<void()>*>(lParam));
         (*task)();
