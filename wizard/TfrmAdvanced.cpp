@@ -93,15 +93,15 @@ void TfrmAdvanced::BuildGroups()
         }
         auto& buttons = buttons_[static_cast<std::size_t>(g)];
         for (int b = 0; b < static_cast<int>(info.buttons.size()); ++b) {
-            const AdvancedButton& spec = info.buttons[static_cast<std::size_t>(b)];
+            const AdvancedButton& buttonInfo = info.buttons[static_cast<std::size_t>(b)];
             auto radio = std::make_unique<ui::RadioButton>(box.get());
-            radio->SetName(std::string(spec.name));
-            radio->SetCaption(std::string(spec.caption));
+            radio->SetName(std::string(buttonInfo.name));
+            radio->SetCaption(std::string(buttonInfo.caption));
             radio->SetColor(ui::clWhite);
             radio->SetFont(PageFont(-11, false, ui::clBlack));
             Place(*radio, ButtonRow(place, b));
-            if (!spec.hint.empty()) {
-                radio->SetHint(std::string(spec.hint));
+            if (!buttonInfo.hint.empty()) {
+                radio->SetHint(std::string(buttonInfo.hint));
                 radio->SetShowHint(true);
             }
             radio->OnClick = [this, group, b] { settings_.ButtonSelected(group, b); };
