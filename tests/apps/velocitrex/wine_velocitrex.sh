@@ -3,8 +3,10 @@
 # clicks (xdotool on screen coordinates), with Wine's version set to winxp and to
 # win98 in turn and Wine's registry loaded with the engine's fixtures: the
 # automatic cable path from start to "Reboot Later" must leave the registry as
-# vxtune's "profile C" + "apply" leave it; a second copy ends at once without a
-# window. Screenshots of every window go to SCREENS.
+# vxtune's "profile C" + "apply" leave it; the tray icon's menu opens on a right
+# click and shows the About box; a second copy ends at once without a window; a
+# "/S" run plays the animation, goes to the tray and writes nothing. Screenshots
+# of every window go to SCREENS.
 # Usage: wine_velocitrex.sh SOURCE_DIR HOST_VXTUNE VELOCITREX_EXE WORK_DIR SCREENS
 set -eu
 screens=$5
@@ -21,14 +23,14 @@ flatten() {
         /^$/ || /^REGEDIT4/ { next }
         { print section "|" $0 }' | grep -F 'CurrentControlSet\Services' | grep -v '|"Hostname"=' | LC_ALL=C sort
 }
-export_state() {
+export_state() {  # FILE [KEY_LIST]
     printf 'REGEDIT4\n\n' >"$1"
     while read -r key; do
         rm -f part.reg
         if in_wine regedit /e part.reg "$key" >/dev/null 2>&1 && [ -s part.reg ]; then
             "$host_vxtune" --registry part.reg dump | tail -n +2 >>"$1"
         fi
-    done <keys.txt
+    done <"${2:-keys.txt}"
 }
 
 failures=0
@@ -67,6 +69,32 @@ run() {
     else
         echo "FAILED: $version: the registry differs from vxtune's profile C + apply"
         diff expected.txt actual.txt || true
+        failures=$((failures + 1))
+    fi
+    silent_run "$version"
+}
+
+# silent_run VERSION: "/S" must leave the tuned keys and the program's own key as
+# they were: the tuned values, the journal and the stored preferences.
+silent_run() {
+    cp keys.txt silent-keys.txt
+    echo 'HKEY_LOCAL_MACHINE\Software\Quorvex' >>silent-keys.txt
+    export_state silent-before.reg silent-keys.txt
+    "$host_vxtune" --registry silent-before.reg dump | grep -v '"Hostname"=' >silent-before.txt
+    WINEPREFIX="$VX_WINEPREFIX" /usr/lib/wine/wineserver -w
+    if ! timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" "$root/scripts/velocitrex-silent-walk" "$exe" "$screens/$1"; then
+        echo "FAILED: $1: the /S run"
+        failures=$((failures + 1))
+        return
+    fi
+    "$root/scripts/wine-run" wineboot -k >/dev/null 2>&1 || true
+    export_state silent-after.reg silent-keys.txt
+    "$host_vxtune" --registry silent-after.reg dump | grep -v '"Hostname"=' >silent-after.txt
+    if cmp -s silent-before.txt silent-after.txt; then
+        echo "ok: $1: the /S run wrote nothing"
+    else
+        echo "FAILED: $1: the /S run changed the registry"
+        diff silent-before.txt silent-after.txt || true
         failures=$((failures + 1))
     fi
 }
