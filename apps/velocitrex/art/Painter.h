@@ -21,6 +21,9 @@ inline float CoverageAt(double d)
     return static_cast<float>(std::clamp(0.5 - d, 0.0, 1.0));
 }
 
+// The distance beyond which a pixel's centre is not covered at all.
+constexpr double NoCoverage = 0.5;
+
 // Distances change no faster than the point moves, so one distance at the middle
 // of a tile tells whether the whole tile is outside, inside, or needs each pixel.
 constexpr int FillTile = 8;
@@ -33,14 +36,14 @@ void Fill(Raster& raster, const Shape& shape, const PaintFn& paint, float opacit
     for (int ty = box.top; ty < box.bottom; ty += FillTile) {
         for (int tx = box.left; tx < box.right; tx += FillTile) {
             const int right = std::min(tx + FillTile, box.right), bottom = std::min(ty + FillTile, box.bottom);
-            const double centre = shape.Distance((tx + right) / 2.0, (ty + bottom) / 2.0);
+            const double centre = DistanceWithin(shape, (tx + right) / 2.0, (ty + bottom) / 2.0, TileReach + 1);
             if (centre > TileReach)
                 continue;
             const bool inside = centre < -TileReach;
             for (int y = ty; y < bottom; ++y) {
                 for (int x = tx; x < right; ++x) {
                     const double px = x + 0.5, py = y + 0.5;
-                    const float cover = inside ? 1.0f : CoverageAt(shape.Distance(px, py));
+                    const float cover = inside ? 1.0f : CoverageAt(DistanceWithin(shape, px, py, NoCoverage));
                     if (cover <= 0)
                         continue;
                     const Rgba c = paint(px, py);
@@ -75,7 +78,7 @@ void Shadow(Raster& raster, const Shape& shape, double dx, double dy, int radius
     for (int y = box.top; y < box.bottom; ++y)
         for (int x = box.left; x < box.right; ++x)
             coverage[static_cast<std::size_t>((y - box.top) * box.Width() + (x - box.left))] =
-                CoverageAt(moved.Distance(x + 0.5, y + 0.5));
+                CoverageAt(DistanceWithin(moved, x + 0.5, y + 0.5, NoCoverage));
     const std::vector<float> soft = BlurredCoverage(box, coverage, radius);
     for (int y = shown.top; y < shown.bottom; ++y)
         for (int x = shown.left; x < shown.right; ++x)

@@ -20,6 +20,17 @@ inline double Length(double x, double y)
     return std::sqrt(x * x + y * y);
 }
 
+// A shape's distance where it is below limit; at or above it, any value not below
+// limit. Shapes that can stop looking early (text) say so with DistanceWithin.
+template <class S>
+double DistanceWithin(const S& shape, double x, double y, double limit)
+{
+    if constexpr (requires { shape.DistanceWithin(x, y, limit); })
+        return shape.DistanceWithin(x, y, limit);
+    else
+        return shape.Distance(x, y);
+}
+
 // Real-valued bounds.
 struct Extent {
     double left = 0;
@@ -163,6 +174,10 @@ struct Union {
     B b;
 
     double Distance(double x, double y) const { return std::min(a.Distance(x, y), b.Distance(x, y)); }
+    double DistanceWithin(double x, double y, double limit) const
+    {
+        return std::min(art::DistanceWithin(a, x, y, limit), art::DistanceWithin(b, x, y, limit));
+    }
     Extent Bounds() const { return a.Bounds().United(b.Bounds()); }
 };
 
@@ -192,6 +207,10 @@ struct Moved {
     double dx, dy;
 
     double Distance(double x, double y) const { return shape.Distance(x - dx, y - dy); }
+    double DistanceWithin(double x, double y, double limit) const
+    {
+        return art::DistanceWithin(shape, x - dx, y - dy, limit);
+    }
     Extent Bounds() const
     {
         const Extent e = shape.Bounds();

@@ -165,7 +165,12 @@ TextLine::TextLine(std::string_view text, double x, double baseline, TextStyle s
 
 double TextLine::Distance(double x, double y) const
 {
-    double d = std::numeric_limits<double>::max();
+    return DistanceWithin(x, y, std::numeric_limits<double>::max());
+}
+
+double TextLine::DistanceWithin(double x, double y, double limit) const
+{
+    double d = limit;
     for (const Placed& g : glyphs_) {
         // Far from a letter's box, its strokes cannot be nearer than what is found already.
         const double boxDx = std::max({g.bounds.left - x, 0.0, x - g.bounds.right});

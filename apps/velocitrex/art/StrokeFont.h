@@ -25,6 +25,9 @@ public:
     TextLine(std::string_view text, double x, double baseline, TextStyle style);
 
     double Distance(double x, double y) const;
+    // The distance where it is below limit, else limit: far from the text only
+    // the nearest letters are looked at.
+    double DistanceWithin(double x, double y, double limit) const;
     Extent Bounds() const { return bounds_; }
     // From the first stem to the last, strokes included.
     double Width() const { return width_; }

@@ -73,6 +73,26 @@ TEST(Lettering, InkFollowsTheStrokes)
     EXPECT_GT(line.Distance(10, 10), 0);   // above the letter
 }
 
+// Filling asks only how far a pixel lies within a limit; the text may stop
+// looking early but must then never report less than the limit.
+TEST(Lettering, DistanceWithinALimitIsExactBelowIt)
+{
+    const TextLine line("VELOCITREX 2K3", 10, 40, TextStyle{14, 2.2, 0.18, 1});
+    const Union both{line, Moved{TextLine("AB", 5, 20, TextStyle{}), 3, 2}};
+    for (double limit : {0.5, 4.0, 11.0}) {
+        for (double y = 10; y < 50; y += 0.7) {
+            for (double x = 0; x < 200; x += 0.9) {
+                const double exact = both.Distance(x, y);
+                const double within = DistanceWithin(both, x, y, limit);
+                if (exact < limit)
+                    ASSERT_EQ(within, exact) << x << "," << y << " limit " << limit;
+                else
+                    ASSERT_GE(within, limit) << x << "," << y << " limit " << limit;
+            }
+        }
+    }
+}
+
 TEST(Lettering, CharactersWithoutALetterAreRefused)
 {
     EXPECT_THROW(TextLine("50% FASTER", 0, 10, TextStyle{}), std::invalid_argument);
