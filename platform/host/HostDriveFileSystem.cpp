@@ -1,5 +1,6 @@
 #include "platform/host/HostDriveFileSystem.h"
 
+#include "platform/host/StdioFile.h"
 #include "platform/host/WindowsPath.h"
 
 #include <cctype>
@@ -13,13 +14,6 @@ namespace vx::platform {
 namespace fs = std::filesystem;
 
 namespace {
-
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-File Open(const fs::path& path, const char* mode)
-{
-    return File(std::fopen(path.string().c_str(), mode), &std::fclose);
-}
 
 bool SameName(const std::string& a, const std::string& b)
 {
@@ -112,16 +106,7 @@ std::optional<std::string> HostDriveFileSystem::ReadAll(const std::string& path)
 {
     if (Kind(path) != PathKind::File)
         return std::nullopt;
-    File file = Open(*HostPath(path), "rb");
-    if (!file)
-        return std::nullopt;
-    std::string bytes;
-    char block[65536];
-    while (std::size_t got = std::fread(block, 1, sizeof block, file.get()))
-        bytes.append(block, got);
-    if (std::ferror(file.get()))
-        return std::nullopt;
-    return bytes;
+    return ReadStdioFile(*HostPath(path));
 }
 
 bool HostDriveFileSystem::WriteAll(const std::string& path, std::string_view bytes)
@@ -130,7 +115,7 @@ bool HostDriveFileSystem::WriteAll(const std::string& path, std::string_view byt
     const auto host = HostPath(path);
     if (!host || TypeOf(*host) == fs::file_type::directory || IsReadOnly(*host))
         return false;
-    File file = Open(*host, "wb");
+    StdioFile file = OpenStdioFile(*host, "wb");
     if (!file)
         return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();

@@ -1,5 +1,7 @@
 #include "platform/host/default/StdFileSystem.h"
 
+#include "platform/host/StdioFile.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -9,13 +11,6 @@ namespace vx::platform {
 namespace fs = std::filesystem;
 
 namespace {
-
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-File Open(const std::string& path, const char* mode)
-{
-    return File(std::fopen(path.c_str(), mode), &std::fclose);
-}
 
 // Windows keeps read-only files from being replaced or deleted even by an
 // administrator; the owner's write permission stands for the flag here.
@@ -49,23 +44,14 @@ std::optional<std::string> StdFileSystem::ReadAll(const std::string& path)
 {
     if (!IsFile(path))
         return std::nullopt;
-    File file = Open(path, "rb");
-    if (!file)
-        return std::nullopt;
-    std::string bytes;
-    char block[65536];
-    while (std::size_t got = std::fread(block, 1, sizeof block, file.get()))
-        bytes.append(block, got);
-    if (std::ferror(file.get()))
-        return std::nullopt;
-    return bytes;
+    return ReadStdioFile(path);
 }
 
 bool StdFileSystem::WriteAll(const std::string& path, std::string_view bytes)
 {
     if (Kind(path) == PathKind::Directory || IsReadOnly(path))
         return false;
-    File file = Open(path, "wb");
+    StdioFile file = OpenStdioFile(path, "wb");
     if (!file)
         return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
