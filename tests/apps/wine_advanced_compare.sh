@@ -21,26 +21,7 @@ start_98_machine() {
     WINEPREFIX="$VX_WINEPREFIX" /usr/lib/wine/wineserver -w || true
 }
 
-export_state() {
-    printf 'REGEDIT4\n\n' >"$1"
-    while read -r key; do
-        rm -f part.reg
-        if in_wine regedit /e part.reg "$key" >/dev/null 2>&1 && [ -s part.reg ]; then
-            "$host_vxtune" --registry part.reg dump | tail -n +2 >>"$1"
-        fi
-    done <keys.txt
-}
 
-flatten() {
-    "$host_vxtune" --registry "$1" dump | awk '
-        /^\[/ { section = $0; print section "|"; next }
-        /^$/ || /^REGEDIT4/ { next }
-        {
-            line = $0
-            while (line ~ /\\$/ && (getline more) > 0) { sub(/\\$/, "", line); sub(/^ +/, "", more); line = line more }
-            print section "|" line
-        }' | grep -F -f patterns.txt | LC_ALL=C sort
-}
 
 failures=0
 check() {  # what, expected, actual

@@ -7,30 +7,7 @@ set -eu
 . "$(dirname "$0")/wine_vxtune_common.sh"
 write_clear_reg 'HKEY_LOCAL_MACHINE\Software\Quorvex'
 
-# The registry file as REGEDIT4, one line per key and per value ("[key]|value"),
-# sorted, limited to the keys in keys.txt: the same state gives the same text
-# whatever order the values were written in.
-flatten() {
-    "$host_vxtune" --registry "$1" dump | awk '
-        /^\[/ { section = $0; print section "|"; next }
-        /^$/ || /^REGEDIT4/ { next }
-        {
-            line = $0
-            while (line ~ /\\$/ && (getline more) > 0) { sub(/\\$/, "", line); sub(/^ +/, "", more); line = line more }
-            print section "|" line
-        }' | grep -F -f patterns.txt | LC_ALL=C sort
-}
 
-# Wine's registry now, for the keys in keys.txt, as one REGEDIT4 file.
-export_state() {
-    printf 'REGEDIT4\n\n' >"$1"
-    while read -r key; do
-        rm -f part.reg
-        if in_wine regedit /e part.reg "$key" >/dev/null 2>&1 && [ -s part.reg ]; then
-            "$host_vxtune" --registry part.reg dump | tail -n +2 >>"$1"
-        fi
-    done <keys.txt
-}
 
 failures=0
 compare() {  # what, expected file, actual file

@@ -17,20 +17,11 @@ exe=$windows_vxtune
 
 # The values under the tuned keys, one "[key]|value" line each, sorted. Wine
 # writes the host's own name into "Hostname" whenever a program starts.
-flatten() {
+flatten_services() {
     "$host_vxtune" --registry "$1" dump | awk '
         /^\[/ { section = $0; next }
         /^$/ || /^REGEDIT4/ { next }
         { print section "|" $0 }' | grep -F 'CurrentControlSet\Services' | grep -v '|"Hostname"=' | LC_ALL=C sort
-}
-export_state() {  # FILE [KEY_LIST]
-    printf 'REGEDIT4\n\n' >"$1"
-    while read -r key; do
-        rm -f part.reg
-        if in_wine regedit /e part.reg "$key" >/dev/null 2>&1 && [ -s part.reg ]; then
-            "$host_vxtune" --registry part.reg dump | tail -n +2 >>"$1"
-        fi
-    done <"${2:-keys.txt}"
 }
 
 failures=0
@@ -51,7 +42,7 @@ run() {
     cp start.reg host.reg
     "$host_vxtune" --registry host.reg --os "$os" profile C >/dev/null
     "$host_vxtune" --registry host.reg --os "$os" apply >/dev/null
-    flatten host.reg >expected.txt
+    flatten_services host.reg >expected.txt
 
     # Wine's processes from the imports have no display: let them end first, or
     # the program would join their display-less desktop and get no windows.
@@ -63,7 +54,7 @@ run() {
     fi
     "$root/scripts/wine-run" wineboot -k >/dev/null 2>&1 || true
     export_state after.reg
-    flatten after.reg >actual.txt
+    flatten_services after.reg >actual.txt
     if cmp -s expected.txt actual.txt; then
         echo "ok: $version: the registry equals vxtune's profile C + apply"
     else
